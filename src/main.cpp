@@ -1,0 +1,8 @@
+#include <windows.h>
+
+#include "core/Program.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    return runProgram();
+}

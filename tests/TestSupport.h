@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "core/Bytes.h"
+
+// The folder the test program runs from, with a trailing backslash.
+std::wstring testProgramFolder();
+
+// A fresh, empty folder under the temporary-files folder; the name may hold a space.
+std::wstring freshFolder(const std::wstring& name);
+
+ByteArray readWholeFile(const std::wstring& path);
+
+// Pumps messages until the condition holds or the time is up; true when it held.
+bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Every function the shipped programs import must exist on Windows XP SP3: each import is
+# checked against a list of functions known there. A new import means checking it on XP
+# (MSDN's "minimum supported client") and adding it to xp_imports.txt.
+set -uo pipefail
+bin=$1
+allowed="$(dirname "$0")/xp_imports.txt"
+status=0
+
+imports_of() {
+  local objdump=i686-w64-mingw32-objdump
+  file "$1" | grep -q 'x86-64' && objdump=x86_64-w64-mingw32-objdump
+  "$objdump" -p "$1" | awk '
+    /DLL Name:/ { dll = tolower($3); next }
+    /^\t[0-9a-f]+ +[0-9]+ +[A-Za-z_]/ && dll != "" { print dll "!" $3 }
+    /^$/ { }'
+}
+
+for program in kxfix.exe kxagent64.exe kxagent32.exe empty.exe; do
+  path="$bin/$program"
+  if [ ! -f "$path" ]; then
+    echo "FAILED: $program was not built"; status=1; continue
+  fi
+  list=$(imports_of "$path" | sort -u)
+  if [ -z "$list" ]; then
+    echo "FAILED: no imports read from $program"; status=1; continue
+  fi
+  unknown=$(comm -23 <(echo "$list") <(grep -v '^#' "$allowed" | sort -u))
+  if [ -n "$unknown" ]; then
+    echo "FAILED: $program imports functions not known on Windows XP:"
+    echo "$unknown" | sed 's/^/  /'
+    status=1
+  else
+    echo "ok: $program: $(echo "$list" | wc -l) imports, all on Windows XP"
+  fi
+done
+exit $status

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "core/RuntimeWindow.h"
+
+TEST(RuntimeWindowGeometry, CentredWithTruncatingDivision)
+{
+    POINT origin = RuntimeWindow::centredOrigin(1920, 1080, 380, 250);
+    EXPECT_EQ(origin.x, 770);
+    EXPECT_EQ(origin.y, 415);
+    origin = RuntimeWindow::centredOrigin(1025, 769, 380, 250);
+    EXPECT_EQ(origin.x, 322);
+    EXPECT_EQ(origin.y, 259);
+}
+
+TEST(RuntimeWindow, LoadsHiddenAndCentredThenFiresCreated)
+{
+    RuntimeWindow window({380, 250, false});
+    HWND seenInCreated = nullptr;
+    window.onCreated = [&] { seenInCreated = window.handle(); };
+    ASSERT_TRUE(window.load());
+    ASSERT_NE(window.handle(), nullptr);
+    EXPECT_EQ(seenInCreated, window.handle());
+    EXPECT_FALSE(IsWindowVisible(window.handle()));
+    EXPECT_FALSE(window.load());
+
+    RECT rect;
+    GetWindowRect(window.handle(), &rect);
+    POINT expected = RuntimeWindow::centredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), 380, 250);
+    EXPECT_EQ(rect.left, expected.x);
+    EXPECT_EQ(rect.top, expected.y);
+    EXPECT_EQ(rect.right - rect.left, 380);
+    EXPECT_EQ(rect.bottom - rect.top, 250);
+}
+
+TEST(RuntimeWindow, QueuedDestroyWaitsForTheLoopAndFiresClosingOnce)
+{
+    RuntimeWindow window({380, 250, false});
+    int closing = 0;
+    window.onDestroying = [&] { ++closing; };
+    ASSERT_TRUE(window.load());
+    HWND handle = window.handle();
+
+    window.destroy();
+    EXPECT_TRUE(IsWindow(handle));
+    EXPECT_EQ(closing, 0);
+    RuntimeWindow::runMessageLoop();
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_EQ(window.handle(), nullptr);
+    EXPECT_EQ(closing, 1);
+}
+
+TEST(RuntimeWindow, ImmediateDestroyHappensBeforeReturning)
+{
+    RuntimeWindow window({100, 100, false});
+    int closing = 0;
+    window.onDestroying = [&] { ++closing; };
+    ASSERT_TRUE(window.load());
+    HWND handle = window.handle();
+    window.destroy(true);
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_EQ(closing, 1);
+    // The loop ended by the last window must not be left waiting for anything.
+    RuntimeWindow::runMessageLoop();
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
