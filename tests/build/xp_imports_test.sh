@@ -10,10 +10,9 @@ status=0
 imports_of() {
   local objdump=i686-w64-mingw32-objdump
   file "$1" | grep -q 'x86-64' && objdump=x86_64-w64-mingw32-objdump
-  "$objdump" -p "$1" | awk '
-    /DLL Name:/ { dll = tolower($3); next }
-    /^\t[0-9a-f]+ +[0-9]+ +[A-Za-z_]/ && dll != "" { print dll "!" $3 }
-    /^$/ { }'
+  "$objdump" -p "$1" | awk -F'\t' '
+    /DLL Name:/ { split($2, name, ": "); dll = tolower(name[2]); next }
+    dll != "" && $3 ~ /^ *[0-9]+ +[A-Za-z_]/ { n = split($3, f, " +"); print dll "!" f[n] }'
 }
 
 for program in kxfix.exe kxagent64.exe kxagent32.exe empty.exe; do

@@ -8,6 +8,7 @@ if [ -z "${KXFIX_E2E_DISPLAY:-}" ]; then
   KXFIX_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 source "$here/../../scripts/lib.sh"
+source "$here/../wine_checks.sh"
 source "$here/e2e_lib.sh"
 
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -15,7 +16,7 @@ old='C:\Old Place\kxmixer.exe'
 
 case $case in
 win64)
-  new_prefix win64
+  new_case_prefix win64
   reg_set /reg:64 "kX Mixer" "$old"
   reg_set /reg:64 "Other Program" 'C:\other.exe /quiet'
   reg_set /reg:32 "kX Mixer" 'left alone in the 32-bit view'
@@ -28,7 +29,7 @@ win64)
   expect_no_file "$(temp_dir)/babtbbc.exe"
   ;;
 win32)
-  new_prefix win32
+  new_case_prefix win32
   reg_set "" "kX Mixer" "$old"
   run_kxfix
   expect_box "修复成功" && confirm_box Return
@@ -37,7 +38,7 @@ win32)
   expect_no_file "$(temp_dir)/babtbbc.exe"
   ;;
 temp_with_space)
-  new_prefix win64
+  new_case_prefix win64
   mkdir -p "$WINEPREFIX/drive_c/kx temp/with space"
   reg_set_user_env 'C:\kx temp\with space'
   run_kxfix
@@ -47,7 +48,7 @@ temp_with_space)
   expect_no_file "$WINEPREFIX/drive_c/kx temp/with space/babtbbc.exe"
   ;;
 locked_stale_agent)
-  new_prefix win64
+  new_case_prefix win64
   reg_set /reg:64 "kX Mixer" "$old"
   stale="$(temp_dir)/babtbbc.exe"
   cp "$helpers/marker.exe" "$stale"
@@ -60,7 +61,7 @@ locked_stale_agent)
   release_file
   ;;
 closed_with_alt_f4)
-  new_prefix win64
+  new_case_prefix win64
   run_kxfix
   expect_box "修复成功" && confirm_box alt+F4
   expect_exit 0
@@ -68,16 +69,16 @@ closed_with_alt_f4)
   ;;
 locales)
   for lang in en_US.UTF-8 zh_CN.UTF-8; do
-    new_prefix win64
+    new_case_prefix win64
     LANG=$lang run_kxfix
     expect_box "修复成功" && shot_box "box-$lang" && confirm_box Return
     expect_exit 0
     finish_prefix
   done
-  expect_same_picture box-en_US.UTF-8 box-zh_CN.UTF-8
+  expect_same_message box-en_US.UTF-8 box-zh_CN.UTF-8
   ;;
 fatal_error)
-  new_prefix win64
+  new_case_prefix win64
   run_program "$helpers/fatalprobe.exe"
   expect_box "错误" && confirm_box Return
   expect_exit 255
