@@ -14,7 +14,9 @@ make_template_prefix() {
   [ -f "$dir/.ready" ] && return 0
   log "booting the $arch template prefix"
   rm -rf "$dir"
-  WINEPREFIX="$dir" WINEARCH=$arch wineboot -i > /dev/null 2>&1
+  mkdir -p "$build/prefixes"
+  WINEPREFIX="$dir" WINEARCH=$arch wineboot -i > "$build/prefixes/boot-$arch.log" 2>&1 ||
+    die "wineboot failed, see build/prefixes/boot-$arch.log"
   # regedit reads UTF-16 whatever the locale; the committed file is UTF-8.
   local reg="$build/prefixes/prefix-$arch.reg"
   { printf '\xff\xfe'; sed 's/$/\r/' "$top/tests/e2e/prefix.reg" | iconv -f UTF-8 -t UTF-16LE; } > "$reg"
