@@ -83,6 +83,12 @@ fatal_error)
   expect_box "错误" && confirm_box Return
   expect_exit 255
   ;;
+missing_function)
+  new_case_prefix win64
+  run_program "$helpers/fatalprobe.exe" missing-function
+  expect_box "错误" && confirm_box Return
+  expect_exit 255
+  ;;
 *)
   fail "unknown case $case"
   ;;
