@@ -1,0 +1,16 @@
+#include "drawing/LastStatus.h"
+
+namespace {
+int g_lastStatus = 0;
+}
+
+int LastStatus()
+{
+    return g_lastStatus;
+}
+
+bool recordStatus(flat::GpStatus status)
+{
+    g_lastStatus = status;
+    return status == flat::Ok;
+}
