@@ -36,6 +36,21 @@ bool writeFile(const std::wstring& path, std::initializer_list<ByteView> parts)
     return CloseHandle(file.release()) != FALSE;
 }
 
+ByteArray readFile(const std::wstring& path)
+{
+    UniqueKernelHandle file = fileHandle(CreateFileW(
+        path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF)
+        return {};
+    ByteArray bytes(static_cast<std::size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!bytes.empty() && (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)
+            || read != bytes.size()))
+        return {};
+    return bytes;
+}
+
 bool deleteFile(const std::wstring& path)
 {
     return DeleteFileW(path.c_str()) != FALSE;

@@ -15,6 +15,9 @@
 // skipping empty ones. False on an empty path or any failure; a partial file may remain.
 bool writeFile(const std::wstring& path, std::initializer_list<ByteView> parts);
 
+// The whole file, or nothing when it cannot be read.
+ByteArray readFile(const std::wstring& path);
+
 bool deleteFile(const std::wstring& path);
 
 // True when the path names an existing file or directory.
