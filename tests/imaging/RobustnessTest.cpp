@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "drawing/Bitmap.h"
+#include "drawing/Graphics.h"
+#include "drawing/LiveObjects.h"
+#include "imaging/ImageCodec.h"
+#include "imaging/NineGridImage.h"
+#include "imaging/Pictures.h"
+#include "imaging/SkinImage.h"
+#include "imaging/SkinPictures.h"
+
+namespace {
+const EmbeddedFile* const kAllPictures[] = { &kCheckBoxStrip, &kRadioStrip, &kButtonSkin, &kMessageBoxIcons,
+    &kCaptionButtons, &kCaptionButtonsAlt, &kLightStreak, &kTickPicture };
+
+void putBigEndian(ByteArray& bytes, std::size_t at, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
+}
+
+std::uint32_t crc32(const std::uint8_t* data, std::size_t size)
+{
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (std::size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; ++bit)
+            crc = crc >> 1 ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    return ~crc;
+}
+
+// Rewrites every chunk's checksum, so the damage reaches the decoder's deeper layers.
+void fixChunkChecksums(ByteArray& bytes)
+{
+    std::size_t at = 8;
+    while (at + 12 <= bytes.size()) {
+        const std::uint32_t length = std::uint32_t(bytes[at]) << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8
+            | bytes[at + 3];
+        if (length > bytes.size() - at - 12)
+            return;
+        putBigEndian(bytes, at + 8 + length, crc32(bytes.data() + at + 4, length + 4));
+        at += length + 12;
+    }
+}
+
+// Deterministic damage of the kinds a broken download or a hostile file brings.
+ByteArray mutate(const ByteArray& png, std::mt19937& random, int kind)
+{
+    ByteArray bytes = png;
+    auto anywhere = [&] { return std::uniform_int_distribution<std::size_t>(0, bytes.size() - 1)(random); };
+    switch (kind) {
+    case 0:  // a few flipped bytes
+        for (int i = std::uniform_int_distribution<int>(1, 4)(random); i > 0; --i)
+            bytes[anywhere()] ^= static_cast<std::uint8_t>(std::uniform_int_distribution<int>(1, 255)(random));
+        break;
+    case 1:  // cut short
+        bytes.resize(anywhere());
+        break;
+    case 2: {  // huge dimensions in the header, with a valid or a stale checksum
+        static const std::uint32_t sizes[] = { 0x7FFFFFFF, 0xFFFFFFFF, 100000, 65536, 30000, 0 };
+        const std::uint32_t width = sizes[random() % 6];
+        const std::uint32_t height = sizes[random() % 6];
+        putBigEndian(bytes, 16, width);
+        putBigEndian(bytes, 20, height == 0 && width == 0 ? 1 : height);
+        if (random() % 2)
+            putBigEndian(bytes, 29, crc32(bytes.data() + 12, 17));
+        break;
+    }
+    default: {  // a run of zeros inside the compressed data
+        const std::size_t at = std::uniform_int_distribution<std::size_t>(33, bytes.size() - 1)(random);
+        for (std::size_t i = at; i < bytes.size() && i < at + 16; ++i)
+            bytes[i] = 0;
+        break;
+    }
+    }
+    if (kind != 2 && random() % 2)
+        fixChunkChecksums(bytes);
+    return bytes;
+}
+
+// Every operation on bad bytes gives its failure value; on bytes that still decode, a
+// result consistent with the picture.
+void exercise(ByteView bytes)
+{
+    Bitmap probe;
+    probe.LoadFromBytes(bytes);
+    const int width = probe.GetWidth();
+    const int height = probe.GetHeight();
+    probe.Dispose();
+    const bool decodable = width > 0 && height > 0;
+
+    ImageCodec codec;
+    const int frames = codec.LoadStrip(bytes);
+    if (!decodable && !bytes.empty()) {
+        EXPECT_EQ(frames, 1);
+        EXPECT_EQ(codec.GetFrameWidth(1), 0);
+        EXPECT_TRUE(codec.GetFrame(1).empty());
+    }
+    int total = 0;
+    for (int n = 1; n <= frames; ++n)
+        total += codec.GetFrameWidth(n);
+    EXPECT_LE(total, width);
+
+    if (!decodable || width <= 2000)
+        EXPECT_EQ(codec.SplitByWidth(bytes, 64), decodable ? (width + 63) / 64 : 0) << width;
+    const int held = codec.GetFrameCount();
+    EXPECT_EQ(codec.AddImage(bytes), bytes.empty() ? 0 : held + 1);
+
+    NineGridImage skin;
+    EXPECT_EQ(skin.LoadStates(bytes), decodable);
+    if (decodable) {
+        Bitmap surface = blankSurface(64, 32);
+        Graphics graphics;
+        graphics.GetImageGraphicsContext(surface);
+        skin.SetBounds(0, 0, 64, 32);
+        skin.DrawState(graphics, 1);
+    }
+    if (!decodable) {
+        EXPECT_FALSE(HasNineGridMarkers(bytes));
+        EXPECT_EQ(SampleColour(bytes), 0u);
+        EXPECT_EQ(decode(EdgeFade(bytes)).GetWidth(), 0);
+    } else {
+        HasNineGridMarkers(bytes);
+        SampleColour(bytes);
+        if (width <= 2000 && height <= 2000)
+            EXPECT_EQ(decode(EdgeFade(bytes)).GetWidth(), width);
+    }
+}
+}
+
+TEST(Robustness, EmptyBytesGiveTheFailureValues)
+{
+    const ByteArray empty;
+    ImageCodec codec;
+    EXPECT_EQ(codec.LoadStrip(empty), 0);
+    EXPECT_EQ(codec.SplitBySeparator(empty), 0);
+    EXPECT_EQ(codec.SplitByWidth(empty, 10), 0);
+    EXPECT_EQ(codec.SplitByHeight(empty, 10, true), 0);
+    EXPECT_EQ(codec.AddImage(empty), 0);
+    NineGridImage skin;
+    EXPECT_FALSE(skin.LoadStates(empty, empty, empty, empty));
+    EXPECT_FALSE(HasNineGridMarkers(empty));
+    EXPECT_EQ(SampleColour(empty), 0u);
+    EXPECT_EQ(decode(EdgeFade(empty)).GetWidth(), 0);
+}
+
+TEST(Robustness, DamagedSkinPicturesNeverCrash)
+{
+    const int before = liveNativeObjects();
+    std::mt19937 random(20261209);
+    int cases = 0;
+    int decodable = 0;
+    for (int round = 0; round < 256; ++round) {
+        for (const EmbeddedFile* picture : kAllPictures) {
+            const ByteView view = picture->bytes();
+            const ByteArray original(view.data, view.data + view.size);
+            const ByteArray damaged = mutate(original, random, round % 4);
+            SCOPED_TRACE("case " + std::to_string(cases) + ", kind " + std::to_string(round % 4));
+            Bitmap check;
+            decodable += check.LoadFromBytes(damaged) ? 1 : 0;
+            check.Dispose();
+            exercise(damaged);
+            ++cases;
+            if (HasFailure())
+                return;
+        }
+    }
+    std::printf("%d damaged pictures, %d of them still decodable\n", cases, decodable);
+    EXPECT_GE(cases, 2000);
+    EXPECT_EQ(liveNativeObjects(), before);
+}
+
+TEST(Robustness, ThousandCyclesOfCuttingAndDrawingLeaveNothingBehind)
+{
+    const int before = liveNativeObjects();
+    Bitmap surface = blankSurface(200, 40);
+    for (int cycle = 0; cycle < 1000; ++cycle) {
+        ImageCodec codec;
+        codec.LoadStrip(kButtonSkin.bytes(), 0x7F007F);
+        NineGridImage skin;
+        skin.LoadStates(codec.GetFrame(1 + cycle % 3));
+        skin.SetBounds(0, 0, 200, 40);
+        Graphics graphics;
+        graphics.GetImageGraphicsContext(surface);
+        skin.DrawState(graphics, 1);
+    }
+    surface.Dispose();
+    EXPECT_EQ(liveNativeObjects(), before);
+}
