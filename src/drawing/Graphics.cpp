@@ -1,23 +1,15 @@
 #include "drawing/Graphics.h"
 
-#include <cwchar>
-
-#include "drawing/Brush.h"
-#include "drawing/Font.h"
-#include "drawing/GraphicsPath.h"
 #include "drawing/Image.h"
-#include "drawing/ImageAttributes.h"
-#include "drawing/Pen.h"
-#include "drawing/StringFormat.h"
 
 using namespace flat;
 
 namespace {
-INT textLength(const std::wstring& text)
+template <typename T> INT countOf(const std::vector<T>& items)
 {
-    return static_cast<INT>(std::wcslen(text.c_str()));
+    return static_cast<INT>(items.size());
 }
-}
+} // namespace
 
 bool Graphics::CreateFromHDC(HDC hdc)
 {
@@ -33,11 +25,66 @@ bool Graphics::CreateFromHDC(HDC hdc, HANDLE device)
     return adopt(status, graphics);
 }
 
+bool Graphics::CreateFromHWND(HWND hwnd, bool icm)
+{
+    GpGraphics* graphics = nullptr;
+    const GpStatus status = icm ? GdipCreateFromHWNDICM(hwnd, &graphics) : GdipCreateFromHWND(hwnd, &graphics);
+    return adopt(status, graphics);
+}
+
 bool Graphics::GetImageGraphicsContext(const Image& image)
 {
     GpGraphics* graphics = nullptr;
     const GpStatus status = GdipGetImageGraphicsContext(image.GetNativeObject(), &graphics);
     return adopt(status, graphics);
+}
+
+bool Graphics::Flush(int intention)
+{
+    return recordStatus(GdipFlush(native(), static_cast<FlushIntention>(intention)));
+}
+
+HDC Graphics::GetDC()
+{
+    HDC hdc = nullptr;
+    recordStatus(GdipGetDC(native(), &hdc));
+    return hdc;
+}
+
+bool Graphics::ReleaseDC(HDC hdc)
+{
+    return recordStatus(GdipReleaseDC(native(), hdc));
+}
+
+int Graphics::GetCompositingMode() const
+{
+    CompositingMode mode {};
+    recordStatus(GdipGetCompositingMode(native(), &mode));
+    return mode;
+}
+
+bool Graphics::SetCompositingMode(int mode)
+{
+    return recordStatus(GdipSetCompositingMode(native(), static_cast<CompositingMode>(mode)));
+}
+
+GpPoint Graphics::GetRenderingOrigin() const
+{
+    GpPoint origin(0, 0);
+    recordStatus(GdipGetRenderingOrigin(native(), &origin.X, &origin.Y));
+    return origin;
+}
+
+bool Graphics::SetRenderingOrigin(int x, int y)
+{
+    return recordStatus(GdipSetRenderingOrigin(native(), x, y));
+}
+
+int Graphics::GetCompositingQuality() const
+{
+    CompositingQuality quality {};
+    recordStatus(GdipGetCompositingQuality(native(), &quality));
+    return quality;
 }
 
 bool Graphics::SetCompositingQuality(int quality)
@@ -50,9 +97,23 @@ bool Graphics::SetSmoothingMode(int mode)
     return recordStatus(GdipSetSmoothingMode(native(), static_cast<SmoothingMode>(mode)));
 }
 
+int Graphics::GetSmoothingMode() const
+{
+    SmoothingMode mode {};
+    recordStatus(GdipGetSmoothingMode(native(), &mode));
+    return mode;
+}
+
 bool Graphics::SetTextRenderingHint(int hint)
 {
     return recordStatus(GdipSetTextRenderingHint(native(), static_cast<TextRenderingHint>(hint)));
+}
+
+int Graphics::GetTextRenderingHint() const
+{
+    TextRenderingHint hint {};
+    recordStatus(GdipGetTextRenderingHint(native(), &hint));
+    return hint;
 }
 
 bool Graphics::SetInterpolationMode(int mode)
@@ -60,9 +121,55 @@ bool Graphics::SetInterpolationMode(int mode)
     return recordStatus(GdipSetInterpolationMode(native(), static_cast<InterpolationMode>(mode)));
 }
 
+int Graphics::GetInterpolationMode() const
+{
+    InterpolationMode mode {};
+    recordStatus(GdipGetInterpolationMode(native(), &mode));
+    return mode;
+}
+
 bool Graphics::SetPixelOffsetMode(int mode)
 {
     return recordStatus(GdipSetPixelOffsetMode(native(), static_cast<PixelOffsetMode>(mode)));
+}
+
+int Graphics::GetPixelOffsetMode() const
+{
+    PixelOffsetMode mode {};
+    recordStatus(GdipGetPixelOffsetMode(native(), &mode));
+    return mode;
+}
+
+bool Graphics::SetTextContrast(unsigned contrast)
+{
+    return recordStatus(GdipSetTextContrast(native(), contrast));
+}
+
+unsigned Graphics::GetTextContrast() const
+{
+    UINT contrast = 0;
+    recordStatus(GdipGetTextContrast(native(), &contrast));
+    return contrast;
+}
+
+bool Graphics::SetWorldTransform(GpMatrix* matrix)
+{
+    return recordStatus(GdipSetWorldTransform(native(), matrix));
+}
+
+bool Graphics::GetWorldTransform(GpMatrix* matrix) const
+{
+    return recordStatus(GdipGetWorldTransform(native(), matrix));
+}
+
+bool Graphics::ResetWorldTransform()
+{
+    return recordStatus(GdipResetWorldTransform(native()));
+}
+
+bool Graphics::MultiplyWorldTransform(const GpMatrix* matrix, int order)
+{
+    return recordStatus(GdipMultiplyWorldTransform(native(), matrix, static_cast<MatrixOrder>(order)));
 }
 
 bool Graphics::TranslateWorldTransform(float dx, float dy, int order)
@@ -97,74 +204,59 @@ bool Graphics::RotateAt(float angle, PointF centre, int order)
     return TranslateWorldTransform(-sign * centre.X, -sign * centre.Y, order);
 }
 
-bool Graphics::DrawLine(const Pen& pen, float x1, float y1, float x2, float y2)
+bool Graphics::SetPageUnit(int unit)
 {
-    return recordStatus(GdipDrawLine(native(), pen.GetNativeObject(), x1, y1, x2, y2));
+    return recordStatus(GdipSetPageUnit(native(), static_cast<Unit>(unit)));
 }
 
-bool Graphics::DrawPath(const Pen& pen, const GraphicsPath& path)
+int Graphics::GetPageUnit() const
 {
-    return recordStatus(GdipDrawPath(native(), pen.GetNativeObject(), path.GetNativeObject()));
+    Unit unit {};
+    recordStatus(GdipGetPageUnit(native(), &unit));
+    return unit;
 }
 
-bool Graphics::Clear(std::uint32_t argb)
+bool Graphics::SetPageScale(float scale)
 {
-    return recordStatus(GdipGraphicsClear(native(), argb));
+    return recordStatus(GdipSetPageScale(native(), scale));
 }
 
-bool Graphics::FillRectangle(const Brush& brush, float x, float y, float width, float height)
+float Graphics::GetPageScale() const
 {
-    return recordStatus(GdipFillRectangle(native(), brush.GetNativeObject(), x, y, width, height));
+    REAL scale = 0;
+    recordStatus(GdipGetPageScale(native(), &scale));
+    return scale;
 }
 
-bool Graphics::FillPath(const Brush& brush, const GraphicsPath& path)
+float Graphics::GetDpiX() const
 {
-    return recordStatus(GdipFillPath(native(), brush.GetNativeObject(), path.GetNativeObject()));
+    REAL dpi = 0;
+    recordStatus(GdipGetDpiX(native(), &dpi));
+    return dpi;
 }
 
-bool Graphics::DrawString(const std::wstring& text, const Font& font, const Brush& brush, const RectF& layout,
-    const StringFormat& format)
+float Graphics::GetDpiY() const
 {
-    return recordStatus(GdipDrawString(native(), text.c_str(), textLength(text), font.GetNativeObject(), &layout,
-        format.GetNativeObject(), brush.GetNativeObject()));
+    REAL dpi = 0;
+    recordStatus(GdipGetDpiY(native(), &dpi));
+    return dpi;
 }
 
-RectF Graphics::MeasureString(const std::wstring& text, const Font& font, const RectF& layout,
-    const StringFormat& format)
+bool Graphics::TransformPoints(int destSpace, int srcSpace, std::vector<PointF>& points) const
 {
-    RectF bounds(0, 0, 0, 0);
-    recordStatus(GdipMeasureString(native(), text.c_str(), textLength(text), font.GetNativeObject(), &layout,
-        format.GetNativeObject(), &bounds, nullptr, nullptr));
-    return bounds;
+    return recordStatus(GdipTransformPoints(native(), static_cast<CoordinateSpace>(destSpace),
+        static_cast<CoordinateSpace>(srcSpace), points.data(), countOf(points)));
 }
 
-bool Graphics::DrawImage(const Image& image, float x, float y, float width, float height, int sourceUnit)
+bool Graphics::TransformPointsI(int destSpace, int srcSpace, std::vector<GpPoint>& points) const
 {
-    const auto sourceWidth = static_cast<float>(image.GetWidth());
-    const auto sourceHeight = static_cast<float>(image.GetHeight());
-    return recordStatus(GdipDrawImageRectRect(native(), image.GetNativeObject(), x, y, width, height, 0, 0,
-        sourceWidth, sourceHeight, static_cast<Unit>(sourceUnit), nullptr, nullptr, nullptr));
+    return recordStatus(GdipTransformPointsI(native(), static_cast<CoordinateSpace>(destSpace),
+        static_cast<CoordinateSpace>(srcSpace), points.data(), countOf(points)));
 }
 
-bool Graphics::DrawImage(const Image& image, float x, float y, float width, float height, float sourceX,
-    float sourceY, float sourceWidth, float sourceHeight, int sourceUnit, const ImageAttributes& attributes)
+// GDI+ reads and rewrites the same colour, so a failure must not hand the input back.
+std::uint32_t Graphics::GetNearestColor(std::uint32_t argb) const
 {
-    return recordStatus(GdipDrawImageRectRect(native(), image.GetNativeObject(), x, y, width, height, sourceX,
-        sourceY, sourceWidth, sourceHeight, static_cast<Unit>(sourceUnit), attributes.GetNativeObject(), nullptr,
-        nullptr));
-}
-
-bool Graphics::SetClipPath(const GraphicsPath& path, int combineMode)
-{
-    return recordStatus(GdipSetClipPath(native(), path.GetNativeObject(), static_cast<CombineMode>(combineMode)));
-}
-
-bool Graphics::SetClipRect(float x, float y, float width, float height, int combineMode)
-{
-    return recordStatus(GdipSetClipRect(native(), x, y, width, height, static_cast<CombineMode>(combineMode)));
-}
-
-bool Graphics::ResetClip()
-{
-    return recordStatus(GdipResetClip(native()));
+    ARGB colour = argb;
+    return recordStatus(GdipGetNearestColor(native(), &colour)) ? colour : 0;
 }
