@@ -2,6 +2,13 @@
 
 using namespace flat;
 
+bool Brush::Clone(Brush& target) const
+{
+    GpBrush* copy = nullptr;
+    const GpStatus status = GdipCloneBrush(native(), &copy);
+    return target.adopt(status, copy);
+}
+
 int Brush::GetType() const
 {
     GpBrushType type = BrushTypeSolidColor;
