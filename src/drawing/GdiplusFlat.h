@@ -91,6 +91,12 @@ using Gdiplus::TextRenderingHint;
 using Gdiplus::Unit;
 using Gdiplus::WarpMode;
 using Gdiplus::WrapMode;
+using Gdiplus::GpDashCap;
+using Gdiplus::GpLineCap;
+using Gdiplus::GpLineJoin;
+using Gdiplus::GpPathData;
+using Gdiplus::GpPenAlignment;
+using Gdiplus::GpPenType;
 }
 
 using PointF = Gdiplus::PointF;
