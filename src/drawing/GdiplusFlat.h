@@ -97,6 +97,10 @@ using Gdiplus::GpLineJoin;
 using Gdiplus::GpPathData;
 using Gdiplus::GpPenAlignment;
 using Gdiplus::GpPenType;
+using Gdiplus::BitmapData;
+using Gdiplus::EncoderParameter;
+using Gdiplus::ImageType;
+using Gdiplus::InvalidParameter;
 }
 
 using PointF = Gdiplus::PointF;

@@ -4,12 +4,34 @@
 
 using namespace flat;
 
+namespace {
+// The encoder for a format given as GUID text; false when no encoder handles it.
+bool findEncoder(const std::wstring& format, CLSID& encoder)
+{
+    const std::wstring clsidText = Image::GetEncoderClsid(format);
+    return !clsidText.empty() && CLSIDFromString(const_cast<wchar_t*>(clsidText.c_str()), &encoder) == NOERROR;
+}
+
+// Bytes per value of each encoder parameter value type (1..9; 9 is a pointer).
+std::size_t encoderValueSize(ULONG type)
+{
+    constexpr std::size_t kSizes[] = { 0, 1, 1, 2, 4, 8, 8, 1, 16, sizeof(void*) };
+    return type < sizeof(kSizes) / sizeof(kSizes[0]) ? kSizes[type] : 0;
+}
+}
+
 std::wstring guidText(const GUID& guid)
 {
     wchar_t text[40] = {};
     if (StringFromGUID2(guid, text, 40) == 0)
         return {};
     return text;
+}
+
+bool guidFromText(const wchar_t* text, GUID& guid)
+{
+    // IIDFromString parses braced text without looking anything up in the registry.
+    return text && text[0] == L'{' && IIDFromString(const_cast<wchar_t*>(text), &guid) == S_OK;
 }
 
 bool Image::Dispose()
@@ -65,9 +87,8 @@ std::wstring Image::GetRawFormat() const
 
 ByteArray Image::SaveToBytes(const wchar_t* format, const EncoderParameters* parameters) const
 {
-    const std::wstring clsidText = GetEncoderClsid(format ? std::wstring(format) : GetRawFormat());
     CLSID encoder{};
-    if (clsidText.empty() || CLSIDFromString(const_cast<wchar_t*>(clsidText.c_str()), &encoder) != NOERROR)
+    if (!findEncoder(format ? std::wstring(format) : GetRawFormat(), encoder))
         return {};
     MemStream target;
     IStream* stream = target.Create(ByteView());
@@ -120,4 +141,126 @@ std::wstring Image::GetEncoderClsid(const std::wstring& format)
             return encoder.clsid;
     }
     return {};
+}
+
+bool Image::Clone(Image& target) const
+{
+    GpImage* clone = nullptr;
+    const GpStatus status = GdipCloneImage(native(), &clone);
+    target.Dispose();
+    target.SetNativeObject(status == Ok ? clone : nullptr);
+    return recordStatus(status);
+}
+
+bool Image::SaveToFile(const std::wstring& path, const wchar_t* format, const EncoderParameters* parameters) const
+{
+    CLSID encoder{};
+    if (!findEncoder(format ? std::wstring(format) : GetRawFormat(), encoder))
+        return false;
+    return recordStatus(GdipSaveImageToFile(native(), path.c_str(), &encoder, parameters));
+}
+
+bool Image::SaveAdd(const EncoderParameters* parameters)
+{
+    return recordStatus(GdipSaveAdd(native(), parameters));
+}
+
+bool Image::SaveAddImage(const Image& frame, const EncoderParameters* parameters)
+{
+    return recordStatus(GdipSaveAddImage(native(), frame.native(), parameters));
+}
+
+std::vector<EncoderParameterInfo> Image::GetEncoderParameterList(const wchar_t* format) const
+{
+    CLSID encoder{};
+    if (!format || !findEncoder(format, encoder))
+        return {};
+    UINT size = 0;
+    if (!recordStatus(GdipGetEncoderParameterListSize(native(), &encoder, &size)) || size < sizeof(EncoderParameters))
+        return {};
+    // The parameters' values point into the same block, after the records.
+    std::vector<std::uint64_t> block((size + 7) / 8);
+    auto* list = reinterpret_cast<EncoderParameters*>(block.data());
+    if (!recordStatus(GdipGetEncoderParameterList(native(), &encoder, size, list)))
+        return {};
+    std::vector<EncoderParameterInfo> parameters;
+    for (UINT i = 0; i < list->Count; ++i) {
+        const EncoderParameter& parameter = list->Parameter[i];
+        EncoderParameterInfo info;
+        info.guid = guidText(parameter.Guid);
+        info.type = static_cast<int>(parameter.Type);
+        info.numberOfValues = static_cast<int>(parameter.NumberOfValues);
+        const auto* values = static_cast<const std::uint8_t*>(parameter.Value);
+        if (values)
+            info.values.assign(values, values + parameter.NumberOfValues * encoderValueSize(parameter.Type));
+        parameters.push_back(std::move(info));
+    }
+    return parameters;
+}
+
+RectF Image::GetBounds(int* unit) const
+{
+    GpRectF bounds(0, 0, 0, 0);
+    GpUnit boundsUnit = UnitWorld;
+    recordStatus(GdipGetImageBounds(native(), &bounds, &boundsUnit));
+    if (unit)
+        *unit = boundsUnit;
+    return bounds;
+}
+
+SizeF Image::GetDimension() const
+{
+    REAL width = 0;
+    REAL height = 0;
+    recordStatus(GdipGetImageDimension(native(), &width, &height));
+    return SizeF(width, height);
+}
+
+int Image::GetType() const
+{
+    ImageType type = static_cast<ImageType>(0);
+    recordStatus(GdipGetImageType(native(), &type));
+    return type;
+}
+
+float Image::GetHorizontalResolution() const
+{
+    REAL resolution = 0;
+    recordStatus(GdipGetImageHorizontalResolution(native(), &resolution));
+    return resolution;
+}
+
+float Image::GetVerticalResolution() const
+{
+    REAL resolution = 0;
+    recordStatus(GdipGetImageVerticalResolution(native(), &resolution));
+    return resolution;
+}
+
+int Image::GetFlags() const
+{
+    UINT flags = 0;
+    recordStatus(GdipGetImageFlags(native(), &flags));
+    return static_cast<int>(flags);
+}
+
+int Image::GetPixelFormat() const
+{
+    PixelFormat format = 0;
+    recordStatus(GdipGetImagePixelFormat(native(), &format));
+    return format;
+}
+
+bool Image::GetThumbnail(int width, int height, Image& target) const
+{
+    GpImage* thumbnail = nullptr;
+    const GpStatus status = GdipGetImageThumbnail(native(), width, height, &thumbnail, nullptr, nullptr);
+    target.Dispose();
+    target.SetNativeObject(status == Ok ? thumbnail : nullptr);
+    return recordStatus(status);
+}
+
+bool Image::RotateFlip(int rotateFlipType)
+{
+    return recordStatus(GdipImageRotateFlip(native(), static_cast<RotateFlipType>(rotateFlipType)));
 }
