@@ -94,7 +94,9 @@ ByteArray Image::SaveToBytes(const wchar_t* format, const EncoderParameters* par
     IStream* stream = target.Create(ByteView());
     if (!stream)
         return {};
-    recordStatus(GdipSaveImageToStream(native(), stream, &encoder, parameters));
+    // A failed encode may have written part of a file; half a picture is worse than none.
+    if (!recordStatus(GdipSaveImageToStream(native(), stream, &encoder, parameters)))
+        return {};
     return target.ToBytes();
 }
 

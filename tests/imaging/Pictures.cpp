@@ -19,6 +19,17 @@ ByteArray solidPng(int width, int height, std::uint32_t argb)
     return makePng(width, height, [argb](int, int) { return argb; });
 }
 
+std::uint32_t pngChunkCrc(const std::uint8_t* data, std::size_t size)
+{
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (std::size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; ++bit)
+            crc = crc >> 1 ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    return ~crc;
+}
+
 Bitmap blankSurface(int width, int height)
 {
     Bitmap surface;

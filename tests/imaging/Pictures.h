@@ -15,6 +15,9 @@ constexpr std::uint32_t kDarkMagenta = 0xFF7F007F;
 ByteArray makePng(int width, int height, const std::function<std::uint32_t(int x, int y)>& argbAt);
 ByteArray solidPng(int width, int height, std::uint32_t argb);
 
+// The checksum PNG chunks carry (CRC-32 over the chunk type and data).
+std::uint32_t pngChunkCrc(const std::uint8_t* data, std::size_t size);
+
 // A transparent 32-bit surface to draw on.
 Bitmap blankSurface(int width, int height);
 Bitmap decode(ByteView png);

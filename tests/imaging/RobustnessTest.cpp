@@ -21,17 +21,6 @@ void putBigEndian(ByteArray& bytes, std::size_t at, std::uint32_t value)
         bytes[at + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
 }
 
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size)
-{
-    std::uint32_t crc = 0xFFFFFFFF;
-    for (std::size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit)
-            crc = crc >> 1 ^ (0xEDB88320 & (0 - (crc & 1)));
-    }
-    return ~crc;
-}
-
 // Rewrites every chunk's checksum, so the damage reaches the decoder's deeper layers.
 void fixChunkChecksums(ByteArray& bytes)
 {
@@ -41,7 +30,7 @@ void fixChunkChecksums(ByteArray& bytes)
             | bytes[at + 3];
         if (length > bytes.size() - at - 12)
             return;
-        putBigEndian(bytes, at + 8 + length, crc32(bytes.data() + at + 4, length + 4));
+        putBigEndian(bytes, at + 8 + length, pngChunkCrc(bytes.data() + at + 4, length + 4));
         at += length + 12;
     }
 }
@@ -66,7 +55,7 @@ ByteArray mutate(const ByteArray& png, std::mt19937& random, int kind)
         putBigEndian(bytes, 16, width);
         putBigEndian(bytes, 20, height == 0 && width == 0 ? 1 : height);
         if (random() % 2)
-            putBigEndian(bytes, 29, crc32(bytes.data() + 12, 17));
+            putBigEndian(bytes, 29, pngChunkCrc(bytes.data() + 12, 17));
         break;
     }
     default: {  // a run of zeros inside the compressed data
@@ -104,8 +93,9 @@ void exercise(ByteView bytes)
         total += codec.GetFrameWidth(n);
     EXPECT_LE(total, width);
 
-    if (!decodable || width <= 2000)
+    if (!decodable || width <= 2000) {
         EXPECT_EQ(codec.SplitByWidth(bytes, 64), decodable ? (width + 63) / 64 : 0) << width;
+    }
     const int held = codec.GetFrameCount();
     EXPECT_EQ(codec.AddImage(bytes), bytes.empty() ? 0 : held + 1);
 
@@ -125,8 +115,9 @@ void exercise(ByteView bytes)
     } else {
         HasNineGridMarkers(bytes);
         SampleColour(bytes);
-        if (width <= 2000 && height <= 2000)
+        if (width <= 2000 && height <= 2000) {
             EXPECT_EQ(decode(EdgeFade(bytes)).GetWidth(), width);
+        }
     }
 }
 }

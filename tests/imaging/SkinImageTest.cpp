@@ -11,17 +11,6 @@
 namespace {
 constexpr std::uint32_t kGreen = 0xFF00FF00;
 
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size)
-{
-    std::uint32_t crc = 0xFFFFFFFF;
-    for (std::size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit)
-            crc = crc >> 1 ^ (0xEDB88320 & (0 - (crc & 1)));
-    }
-    return ~crc;
-}
-
 // Grows a PNG to exactly `total` bytes with a private ancillary chunk before IEND, which
 // decoders skip.
 ByteArray paddedPng(ByteArray png, std::size_t total)
@@ -31,7 +20,7 @@ ByteArray paddedPng(ByteArray png, std::size_t total)
     ByteArray chunk = { std::uint8_t(dataSize >> 24), std::uint8_t(dataSize >> 16), std::uint8_t(dataSize >> 8),
         std::uint8_t(dataSize), 'p', 'r', 'V', 't' };
     chunk.resize(8 + dataSize, 0);
-    const std::uint32_t crc = crc32(chunk.data() + 4, chunk.size() - 4);
+    const std::uint32_t crc = pngChunkCrc(chunk.data() + 4, chunk.size() - 4);
     for (int shift : { 24, 16, 8, 0 })
         chunk.push_back(std::uint8_t(crc >> shift));
     png.insert(png.begin() + static_cast<std::ptrdiff_t>(iend), chunk.begin(), chunk.end());
