@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "drawing/GdiplusObject.h"
+#include "drawing/TransformAbout.h"
 
 // The part all brushes share: one native brush, deleted with GdipDeleteBrush.
 class Brush : public GdiplusObject<flat::GpBrush, &flat::GdipDeleteBrush> {
@@ -30,26 +31,19 @@ struct ColorBlend {
     std::vector<float> positions;
 };
 
-// Turning or scaling a pen's or brush's own transform about `centre`: translate there, turn,
-// translate back, all in the same order. Prepend order applies the last call first, so the
-// translations swap signs between the orders. The result is the last call's.
-template <typename Wrapper, typename Turn>
-bool transformAbout(Wrapper& wrapper, PointF centre, int order, Turn turn)
-{
-    const float sign = order == 0 ? 1.0f : -1.0f;
-    wrapper.TranslateTransform(sign * centre.X, sign * centre.Y, order);
-    turn();
-    return wrapper.TranslateTransform(-sign * centre.X, -sign * centre.Y, order);
-}
-
+// Turning or scaling a pen's or brush's own transform about a point.
 template <typename Wrapper>
 bool rotateTransformAt(Wrapper& wrapper, float angle, PointF centre, int order)
 {
-    return transformAbout(wrapper, centre, order, [&] { wrapper.RotateTransform(angle, order); });
+    return transformAbout(
+        centre, order, [&](float dx, float dy) { return wrapper.TranslateTransform(dx, dy, order); },
+        [&] { wrapper.RotateTransform(angle, order); });
 }
 
 template <typename Wrapper>
 bool scaleTransformAt(Wrapper& wrapper, float sx, float sy, PointF centre, int order)
 {
-    return transformAbout(wrapper, centre, order, [&] { wrapper.ScaleTransform(sx, sy, order); });
+    return transformAbout(
+        centre, order, [&](float dx, float dy) { return wrapper.TranslateTransform(dx, dy, order); },
+        [&] { wrapper.ScaleTransform(sx, sy, order); });
 }

@@ -1,6 +1,7 @@
 #include "drawing/Graphics.h"
 
 #include "drawing/Image.h"
+#include "drawing/TransformAbout.h"
 
 using namespace flat;
 
@@ -187,21 +188,18 @@ bool Graphics::RotateWorldTransform(float angle, int order)
     return recordStatus(GdipRotateWorldTransform(native(), angle, static_cast<MatrixOrder>(order)));
 }
 
-// Prepend order applies the last call first, so the three calls run in opposite orders.
 bool Graphics::ScaleAt(float sx, float sy, PointF centre, int order)
 {
-    const float sign = order == 0 ? 1.0f : -1.0f;
-    TranslateWorldTransform(sign * centre.X, sign * centre.Y, order);
-    ScaleWorldTransform(sx, sy, order);
-    return TranslateWorldTransform(-sign * centre.X, -sign * centre.Y, order);
+    return transformAbout(
+        centre, order, [&](float dx, float dy) { return TranslateWorldTransform(dx, dy, order); },
+        [&] { ScaleWorldTransform(sx, sy, order); });
 }
 
 bool Graphics::RotateAt(float angle, PointF centre, int order)
 {
-    const float sign = order == 0 ? 1.0f : -1.0f;
-    TranslateWorldTransform(sign * centre.X, sign * centre.Y, order);
-    RotateWorldTransform(angle, order);
-    return TranslateWorldTransform(-sign * centre.X, -sign * centre.Y, order);
+    return transformAbout(
+        centre, order, [&](float dx, float dy) { return TranslateWorldTransform(dx, dy, order); },
+        [&] { RotateWorldTransform(angle, order); });
 }
 
 bool Graphics::SetPageUnit(int unit)
