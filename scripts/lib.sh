@@ -6,7 +6,8 @@ die() { log "error: $*"; exit 1; }
 
 export WINEDEBUG=-all
 # No Mono or Gecko installers: nothing here needs them, and their prompts would hang a run.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No debugger either: a crashing test should fail at once, not wait for its timeout.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 
 # Boots one template prefix per architecture; tests copy it instead of booting again.
 make_template_prefix() {
