@@ -1,0 +1,92 @@
+#pragma once
+
+#include <windows.h>
+
+// The framework's names on the system side: window properties, class names, messages and
+// timers. Other programs and skins may read the properties, so the names never change.
+namespace skin {
+
+// Window properties of a skinned window.
+constexpr char kPropWindowProc[] = "Fc_hProc";
+constexpr char kPropRegistryIndex[] = "Fc_lbID";
+constexpr char kPropFrameworkWindow[] = "CK_Fcck";
+constexpr char kPropClassCursor[] = "Ck_YGbzz";
+constexpr char kPropLayered[] = "FC_Jytm";
+constexpr char kPropClipBorder[] = "CK_bkdkd";
+constexpr char kPropClipRadius[] = "Ck_tmyjd";
+constexpr char kPropFirstShowDone[] = "Fc_Ckscxswc";
+constexpr char kPropShowEffectPlayed[] = "Ck_Txyzr";
+constexpr char kPropBackgroundLayer[] = "Fcsx_bjcj";
+constexpr char kPropComposedSurface[] = "Fcsx_gycj";
+constexpr char kPropFading[] = "Fc_Bjjbz";
+constexpr char kPropFadeSnapshot[] = "Fc_Jbcj";
+constexpr char kPropFadeAlpha[] = "Fc_Jbtmd";
+constexpr char kPropPresenting[] = "Fc_Gxzy";
+// Embedded child windows.
+constexpr char kPropHiddenByProgram[] = "Fc_Ckmqyc";
+constexpr char kPropFrameworkChild[] = "Fc_Cjwzj";
+constexpr char kPropFrameworkParent[] = "Fc_Fjb";
+// Read but never set by this program.
+constexpr char kPropHostIndex[] = "Hw_lbID";
+constexpr char kPropHostFuId[] = "Hw_FuID";
+constexpr char kPropParentBackground[] = "CK_Bjcj";
+constexpr char kPropEffectPicture[] = "CK_Ggcj";
+// Shadow windows and their owners.
+constexpr char kPropShadowWindow[] = "Yyck_yyWxck";
+constexpr char kPropShadowOwner[] = "Yyck_yyfck";
+constexpr char kPropShadowWidth[] = "Yyck_yykd";
+constexpr char kPropShadowRadius[] = "Yyck_yyysd";
+constexpr char kPropShadowStyle[] = "Yyck_yyys";
+constexpr char kPropShadowRecord[] = "Yyck_bkID";
+
+constexpr wchar_t kWindowClassPrefix[] = L"hbfcWindow_";
+constexpr wchar_t kShadowClassName[] = L"FCckyy";
+
+// Framework messages between windows.
+constexpr UINT kMsgCompanionAttached = WM_USER + 0x35;
+constexpr UINT kMsgCompanionDetached = WM_USER + 0x36;
+constexpr UINT kMsgCompanionMoved = WM_USER + 0x38;
+constexpr UINT kMsgGiveFocus = WM_USER + 0x88;
+constexpr UINT kMsgGetBackgroundColour = WM_USER + 0x8B;
+constexpr UINT kMsgGetOpacity = WM_USER + 0x8C;
+constexpr UINT kMsgGetFocusedControl = WM_USER + 0x8D;
+constexpr UINT kMsgRecompose = WM_USER + 0x8E;
+constexpr UINT kMsgGetHotControl = WM_USER + 0xA0;
+constexpr UINT kMsgQueryFocusedControl = WM_USER + 0xA2;
+constexpr UINT kMsgSetFocusedControl = WM_USER + 0xA3;
+
+// Messages a window sends its controls, and controls their containers.
+constexpr UINT kMsgSetControlBackground = WM_USER + 0x7E;
+constexpr UINT kMsgGetControlColour = WM_USER + 0x7F;
+constexpr UINT kMsgGetControlAlpha = WM_USER + 0x80;
+constexpr UINT kMsgAddChild = WM_USER + 0x81;
+constexpr UINT kMsgGetWindowRect = WM_USER + 0x82;
+constexpr UINT kMsgIsVisible = WM_USER + 0x83;
+constexpr UINT kMsgClicked = WM_USER + 0x84;
+constexpr UINT kMsgRemoveChild = WM_USER + 0x85;
+constexpr UINT kMsgGetRelativeRect = WM_USER + 0x86;
+constexpr UINT kMsgPresent = WM_USER + 0x8A;
+constexpr UINT kMsgChildMoved = WM_USER + 0x9D;
+constexpr UINT kMsgCompleteTransitions = WM_USER + 0x9F;
+constexpr UINT kMsgOfferChild = WM_USER + 0xA1;
+
+// A WM_PAINT whose lParam is this was posted by the framework, not sent by the system.
+constexpr LPARAM kFrameworkPaint = 5;
+// lParam of a control's WM_SHOWWINDOW: shown or hidden together with its container or window.
+constexpr LPARAM kShownWithContainer = 0x10000;
+
+constexpr UINT_PTR kFadeTimerId = 768;
+
+// Control kinds in the window's control records.
+constexpr int kKindLabel = 1;
+constexpr int kKindToggle = 4;
+constexpr int kKindPanel = 7;
+constexpr int kKindPicture = 8;
+constexpr int kKindColourButton = 16;
+constexpr int kKindImageButton = 17;
+constexpr int kKindSkinButton = 18;
+constexpr int kKindCaptionButtons = 19;
+constexpr int kKindWantsChildMoves = 27;
+constexpr int kKindKeepsTab = 29;
+
+}  // namespace skin
