@@ -1,0 +1,290 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controls/SkinElement.h"
+#include "core/Bytes.h"
+#include "drawing/Surface.h"
+#include "imaging/NineGridImage.h"
+#include "skin/WindowOptions.h"
+
+class Graphics;
+struct WindowRecord;
+
+// An extra picture drawn on the background layer.
+struct OverlayRecord {
+    NineGridImage image;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    int state = 1;
+    bool visible = true;
+};
+
+// A frameless top-level window whose surface, border, caption and controls the framework
+// draws itself and presents with per-pixel alpha (or copies into its client area when it
+// is not layered). One object makes one window at a time; after the window is gone the same
+// object can make the next.
+class SkinWindow : public SkinElement {
+public:
+    SkinWindow();
+    ~SkinWindow() override;
+
+    // The new window, or null when this object already has one or the system refused. A
+    // modal window returns only after its modal loop has ended.
+    HWND createWindow(const WindowOptions& options = {});
+    // Alternatives that skin a window someone else created; the program never calls them.
+    bool skinExistingWindow(HWND window, const WindowOptions& options = {});
+    bool skinExistingChild(HWND window, const WindowOptions& options = {});
+
+    HWND handle() const { return m_hwnd; }
+    int registryIndex() const { return id(); }
+    WindowRecord* record() const;
+
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept override;
+
+    // Setting a place or size moves the real window once it exists.
+    void setLeft(int left) override;
+    void setTop(int top) override;
+    void setWidth(int width) override;
+    void setHeight(int height) override;
+    void setDisabled(bool disabled) override;
+    void setVisible(bool visible) override;
+    void setText(const std::wstring& text) override;
+    void setTextWithoutNotice(const std::wstring& text);
+    // Moves the window to the element's place and size, with its companions.
+    void applyPosition();
+    bool isWindowVisible() const;
+    bool isMaximised() const { return m_maximised; }
+    bool isMinimised() const { return m_minimised; }
+
+    void setClosingCallback(std::function<int(HWND)> callback) { m_closingCallback = std::move(callback); }
+    void setSizingCallback(std::function<void(HWND, int, int)> callback) { m_sizingCallback = std::move(callback); }
+    void setMovingCallback(std::function<void(HWND, int, int)> callback) { m_movingCallback = std::move(callback); }
+    void setSkinButtonCallback(std::function<void(HWND)> callback) { m_skinButtonCallback = std::move(callback); }
+    void setMenuButtonCallback(std::function<void(HWND)> callback) { m_menuButtonCallback = std::move(callback); }
+
+    // Window commands, also behind the caption buttons.
+    void closeWindow();
+    void maximiseWindow();
+    void minimiseWindow();
+    void restoreWindow();
+    void setSizeLimits(int minWidth, int minHeight, std::optional<int> maxWidth = std::nullopt,
+        std::optional<int> maxHeight = std::nullopt);
+    void setTopmost(bool topmost);
+    // Switches layered presentation on or off while the window runs.
+    void setLayered(bool layered);
+    // Cursor kinds as for controls; with a file, from the file (false when it cannot be loaded).
+    bool setWindowCursor(int kind, const std::wstring& file = std::wstring());
+
+    // Caption.
+    void setCaptionFont(const CaptionFontChange& change);
+    const std::wstring& captionFace() const { return m_captionFont; }
+    int captionStyle() const { return m_captionStyle; }
+    RECT captionRectangle() const { return m_captionRect; }
+    void layoutCaption();
+
+    // Background.
+    void setBackground(const BackgroundChange& change);
+    void setBackgroundLayout(int layout, bool recompose = false);
+    std::int32_t backgroundColour() const { return m_backgroundColour; }
+    int opacity() const { return m_opacity; }
+    int borderWidth() const { return m_borderWidth; }
+    bool isLayered() const { return m_layered; }
+
+    // Rebuilds the layers; asks the controls to redraw themselves and puts the result on
+    // screen when told to.
+    void compose(bool present = false, bool redrawControls = false);
+    // The picture that is presented: background, controls and caption.
+    const Surface& composedSurface() const { return m_composed; }
+    HDC backgroundLayerDc() const { return m_backgroundLayer.dc(); }
+    // Rebuilds the composed surface from the present layers and puts it on screen.
+    void presentArea(const RECT& area);
+    // True where the composed surface has a visible pixel.
+    bool isOpaqueAt(int x, int y) const;
+    // The composed picture scaled to the given size, as PNG; empty when there is none.
+    ByteArray windowPicture(int width, int height) const;
+    RECT interiorRect() const;
+
+    // Controls' clip helpers for a device context.
+    void excludeControls(HDC dc) const;
+    void intersectControl(HDC dc, int controlId) const;
+
+    // Keyboard focus among the controls.
+    bool giveFocus(int controlId);
+    int focusedControl() const { return m_focused; }
+    bool isFocusedControl(int controlId) const { return controlId == m_focused; }
+    void focusNextControl();
+    int hotControl() const { return m_hot; }
+    // The control under a point of the client area, or 0.
+    int controlAt(int x, int y) const;
+
+    int addOverlay(const NineGridImage& image, int x, int y, int width, int height);
+    int addOverlay(ByteView picture, int x, int y);
+    bool changeOverlay(int index, int x, int y, int width, int height, int state, bool visible);
+
+    // Companions: windows that move and show with this one.
+    int attachCompanion(HWND companion);
+    void detachCompanion(HWND companion);
+    void moveCompanions();
+    void showCompanions();
+
+    POINT cursorPosition() const;
+
+private:
+    friend class SkinWindowTestAccess;
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+    // Creation.
+    void onCreated(HWND window);
+    void runModalLoop();
+    void disableThreadWindows();
+    void releaseDisabledWindows();
+    bool attachExisting(HWND window, const WindowOptions& options, bool child);
+    void storeOptions(const WindowOptions& options);
+    void fullCleanup();
+
+    // Messages.
+    std::optional<LRESULT> handleFrameworkMessage(UINT message, WPARAM wParam);
+    bool handleClose();
+    void handleDestroy();
+    void handleShowWindow(bool shown);
+    void showRoutine(bool shown);
+    void handlePaint(LPARAM lParam);
+    void copySurfaceExcludingChildren(HDC dc);
+    void handleMinMaxInfo(MINMAXINFO* info) const;
+    void handlePositionChanging(WINDOWPOS* position);
+    void handlePositionChanged(const WINDOWPOS* position);
+    void handleMove();
+    void handleSize(LPARAM lParam);
+    void handleActivate(WPARAM wParam);
+    void handleSystemCommand(WPARAM wParam);
+    void handleQueryOpen();
+    void handleFadeTimer();
+    void forwardToFocused(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT defaultTail(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void refreshChildWindows();
+    void sizingRoutine(int width, int height);
+    void movingRoutine(int x, int y);
+
+    // Painting.
+    void drawBackground(Graphics& graphics);
+    void drawBackgroundPicture(Graphics& graphics, const RECT& interior);
+    void drawBorderLines(Graphics& graphics);
+    void drawCaptionText();
+    void drawCaptionIcon(Graphics& graphics);
+    void buildComposedSurface();
+    void presentComposed();
+    void showPaint();
+    void surfacePaint(HDC paintDc);
+    void startFade(UINT intervalMs);
+    void fadeStep(int step);
+    void applyWindowRegion();
+    void prepareBackground();
+    void buildCaptionButtons(int mask);
+    void playShowEffect();
+    void playHideEffect();
+    void shadowFollow();
+    void showShadow(bool shown);
+
+    // Mouse and keyboard.
+    void onMouseMove(LPARAM lParam);
+    void mouseRoutine(UINT message, LPARAM lParam);
+    void onMouseWheel(WPARAM wParam, LPARAM lParam);
+    int borderZoneAt(int x, int y) const;
+    void startDragOrResize(int x, int y);
+    void updateCursor(int x, int y) const;
+    bool onLeftButtonDown(WPARAM wParam, LPARAM lParam);
+    bool onLeftButtonUp(WPARAM wParam, LPARAM lParam);
+    bool onOtherButton(UINT message, WPARAM wParam, LPARAM lParam);
+    void onMouseEnter();
+    void onMouseLeave();
+    const EventHandler* controlHandler(int controlId, ElementEvent event) const;
+    int callHandler(const EventHandler* handler, std::intptr_t target, LPARAM lParam) const;
+
+    HWND m_parent = nullptr;
+    HWND m_hwnd = nullptr;
+    bool m_savedMaximised = false;
+    bool m_maximised = false;
+    bool m_minimised = false;
+    // The procedure a subclassed window had before; null for windows we created.
+    WNDPROC m_chainedProc = nullptr;
+    ByteArray m_backgroundBytes;
+    int m_backgroundLayout = 0;
+    bool m_backgroundIsNineGrid = false;
+    NineGridImage m_backgroundNineGrid;
+    std::int32_t m_backgroundColour = -1;
+    int m_opacity = 255;
+    Surface m_backgroundLayer;
+    Surface m_composed;
+    Surface m_captionLayer;
+    Surface m_backgroundImage;
+    Surface m_fadeSnapshot;
+    int m_previousHot = 0;
+    int m_hot = 0;
+    int m_focused = 0;
+    bool m_hoverTracking = false;
+    bool m_resizable = false;
+    COLORREF m_borderColour = 0;
+    bool m_movable = true;
+    int m_borderWidth = 0;
+    bool m_followParent = false;
+    int m_companionIndex = 0;
+    std::wstring m_captionFont = L"宋体";
+    COLORREF m_captionColour = 0xFFFFFF;
+    int m_captionSize = 14;
+    int m_captionStyle = 0;
+    bool m_captionGlow = true;
+    COLORREF m_captionGlowColour = 0;
+    bool m_fullRepaint = false;
+    bool m_embeddedChild = false;
+    bool m_notifyParent = false;
+    bool m_modal = false;
+    std::function<void(HWND)> m_createdCallback;
+    std::function<int(HWND)> m_closingCallback;
+    std::function<void(HWND, int, int)> m_sizingCallback;
+    std::function<void(HWND, int, int)> m_movingCallback;
+    std::function<void(HWND)> m_skinButtonCallback;
+    std::function<void(HWND)> m_menuButtonCallback;
+    int m_showEffect = 0;
+    int m_hideEffect = 0;
+    bool m_layered = true;
+    bool m_border = false;
+    bool m_roundedBorder = false;
+    bool m_extraFrame = false;
+    bool m_sizeLimitsSet = false;
+    int m_minWidth = 0;
+    int m_minHeight = 0;
+    int m_maxWidth = 0;
+    int m_maxHeight = 0;
+    int m_layoutWidth = 0;
+    int m_layoutHeight = 0;
+    bool m_grew = false;
+    UINT_PTR m_fadeTimer = 0;
+    int m_fadeStep = 0;
+    bool m_fading = false;
+    int m_fadeAlpha = 0;
+    bool m_dragging = false;
+    bool m_firstShowPending = false;
+    std::wstring m_className;
+    int m_drawTitle = 1;
+    RECT m_captionRect{};
+    ByteArray m_iconBytes;
+    HCURSOR m_ownCursor = nullptr;
+    bool m_childrenBackground = false;
+    bool m_modalReleased = false;
+    bool m_surfacePressed = false;
+    int m_captionButtonStyle = 0;
+    std::vector<HWND> m_disabledWindows;
+    bool m_nonLayeredPainting = false;
+    int m_maximiseButton = 0;
+    int m_borderZone = 0;
+    std::vector<OverlayRecord> m_overlays;
+};
