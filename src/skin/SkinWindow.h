@@ -134,7 +134,8 @@ public:
     int attachCompanion(HWND companion);
     void detachCompanion(HWND companion);
     void moveCompanions();
-    void showCompanions();
+    // Shows or hides the companions to match the window.
+    void showCompanions(bool shown);
 
     POINT cursorPosition() const;
 
@@ -150,6 +151,13 @@ private:
     bool attachExisting(HWND window, const WindowOptions& options, bool child);
     void storeOptions(const WindowOptions& options);
     void fullCleanup();
+    void removeProperties();
+    void resetWindowFields();
+    void createShadow();
+    void followParentOnCreate(const RECT& bounds);
+    void detachFromParent();
+    static int attachCompanionTo(HWND owner, HWND companion, int offsetX, int offsetY);
+    static void updateCompanionOffset(HWND owner, HWND companion, int offsetX, int offsetY);
 
     // Messages.
     std::optional<LRESULT> handleFrameworkMessage(UINT message, WPARAM wParam);
@@ -181,6 +189,8 @@ private:
     void drawCaptionText();
     void drawCaptionIcon(Graphics& graphics);
     void buildComposedSurface();
+    void composeControls(Surface& composed);
+    void redrawCaptionLayer();
     void presentComposed();
     void showPaint();
     void surfacePaint(HDC paintDc);
@@ -278,6 +288,7 @@ private:
     RECT m_captionRect{};
     ByteArray m_iconBytes;
     HCURSOR m_ownCursor = nullptr;
+    bool m_ownCursorFromFile = false;
     bool m_childrenBackground = false;
     bool m_modalReleased = false;
     bool m_surfacePressed = false;

@@ -1,0 +1,73 @@
+#include "skin/SkinWindow.h"
+
+#include "skin/Framework.h"
+#include "skin/SkinConstants.h"
+#include "skin/WindowRegistry.h"
+
+bool SkinWindow::skinExistingWindow(HWND window, const WindowOptions& options)
+{
+    return attachExisting(window, options, false);
+}
+
+bool SkinWindow::skinExistingChild(HWND window, const WindowOptions& options)
+{
+    return attachExisting(window, options, true);
+}
+
+bool SkinWindow::attachExisting(HWND window, const WindowOptions& options, bool child)
+{
+    if (m_hwnd || !IsWindow(window))
+        return false;
+    WindowRegistry& registry = WindowRegistry::instance();
+    int index = registryIndexOf(window);
+    if (!registry.record(index))
+        index = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, skin::kPropHostIndex)));
+    if (WindowRecord* reused = registry.record(index)) {
+        reused->clearLists();
+        reused->free = false;
+        reused->object = this;
+    } else {
+        index = registry.acquire(this);
+    }
+    setId(index);
+    if (!m_className.empty())
+        UnregisterClassW(m_className.c_str(), GetModuleHandleW(nullptr));
+    m_className.clear();
+
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    POINT position{bounds.left, bounds.top};
+    m_parent = GetParent(window);
+    if (child && m_parent)
+        ScreenToClient(m_parent, &position);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    m_embeddedChild = child;
+    m_layoutWidth = width;
+    m_layoutHeight = height;
+    m_drawTitle = options.drawTitle;
+    m_firstShowPending = true;
+    storeOptions(options);
+    prepareBackground();
+    // Existing windows have no frame image: the border width follows the border flags.
+    m_borderWidth = m_border ? (m_roundedBorder ? 3 : 2) : (m_extraFrame ? 2 : 0);
+    setGeometry({position.x, position.y, position.x, position.y, width, height}, options.frameImage, true, false);
+
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    storeText(options.title.empty() ? std::wstring(title) : options.title);
+    if (m_layered)
+        SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    if (child && m_parent) {
+        SetPropA(window, skin::kPropFrameworkChild, reinterpret_cast<HANDLE>(1));
+        SetPropA(window, skin::kPropFrameworkParent, m_parent);
+        if (WindowRecord* parentRecord = registry.recordOf(m_parent))
+            parentRecord->childWindows.push_back(window);
+    }
+    m_chainedProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&windowProcedure)));
+    onCreated(window);
+    // The default tail calls the window's own procedure through this property.
+    SetPropA(window, skin::kPropWindowProc, reinterpret_cast<HANDLE>(m_chainedProc));
+    return true;
+}

@@ -1,0 +1,126 @@
+#include "skin/SkinWindow.h"
+
+#include <cstring>
+
+#include "drawing/Bitmap.h"
+#include "drawing/Graphics.h"
+#include "drawing/Image.h"
+#include "imaging/SkinImage.h"
+#include "skin/LayeredDrawing.h"
+#include "skin/SkinConstants.h"
+#include "skin/WindowRegistry.h"
+#include "skin/WindowRouting.h"
+
+namespace {
+
+constexpr int kPixelFormat32bppPArgb = 0xE200B;
+constexpr int kImageLockWrite = 2;
+
+void setProp(HWND window, const char* name, INT_PTR value)
+{
+    SetPropA(window, name, reinterpret_cast<HANDLE>(value));
+}
+
+Surface copyOf(const Surface& source)
+{
+    Surface copy(source.width(), source.height());
+    if (copy && source)
+        BitBlt(copy.dc(), 0, 0, source.width(), source.height(), source.dc(), 0, 0, SRCCOPY);
+    return copy;
+}
+
+}  // namespace
+
+void SkinWindow::setBackground(const BackgroundChange& change)
+{
+    const bool fade = change.fadeIntervalMs > 0 && m_hwnd && m_backgroundLayer;
+    if (fade)
+        m_fadeSnapshot = copyOf(m_backgroundLayer);
+    if (change.colour)
+        m_backgroundColour = *change.colour;
+    if (change.opacity)
+        m_opacity = *change.opacity;
+    if (change.layout)
+        m_backgroundLayout = *change.layout;
+    if (change.image) {
+        m_backgroundBytes = *change.image;
+        m_backgroundIsNineGrid = !m_backgroundBytes.empty() && HasNineGridMarkers(m_backgroundBytes);
+        m_backgroundNineGrid.Clear();
+        if (m_backgroundIsNineGrid)
+            m_backgroundNineGrid.LoadStates(m_backgroundBytes);
+        prepareBackground();
+    }
+    if (!m_hwnd)
+        return;
+    compose(!fade);
+    if (fade)
+        startFade(change.fadeIntervalMs);
+}
+
+void SkinWindow::setBackgroundLayout(int layout, bool recompose)
+{
+    m_backgroundLayout = layout;
+    if (recompose && m_hwnd)
+        compose(true);
+}
+
+void SkinWindow::startFade(UINT intervalMs)
+{
+    if (m_fadeTimer)
+        KillTimer(m_hwnd, m_fadeTimer);
+    m_fading = true;
+    setProp(m_hwnd, skin::kPropFading, 1);
+    setProp(m_hwnd, skin::kPropFadeSnapshot, reinterpret_cast<INT_PTR>(m_fadeSnapshot.dc()));
+    m_fadeTimer = SetTimer(m_hwnd, skin::kFadeTimerId, intervalMs, nullptr);
+    m_fadeStep = 25;
+    m_fadeAlpha = 25;
+    setProp(m_hwnd, skin::kPropFadeAlpha, 25);
+}
+
+void SkinWindow::fadeStep(int step)
+{
+    if (step < 250) {
+        m_fadeAlpha = step;
+        setProp(m_hwnd, skin::kPropFadeAlpha, step);
+    } else {
+        m_fading = false;
+        setProp(m_hwnd, skin::kPropFading, 0);
+    }
+    buildComposedSurface();
+    presentComposed();
+    if (WindowRecord* entry = record())
+        for (HWND child : entry->childWindows)
+            if (IsWindow(child) && IsWindowVisible(child) && GetPropA(child, skin::kPropFrameworkChild)) {
+                callWindowHandler(child, skin::kMsgRecompose, 0, 0);
+                InvalidateRect(child, nullptr, FALSE);
+            }
+}
+
+ByteArray SkinWindow::windowPicture(int width, int height) const
+{
+    if (!m_composed || width <= 0 || height <= 0)
+        return {};
+    // The surface holds premultiplied pixels; GDI+ takes them as such and scales them.
+    Bitmap full;
+    if (!full.Create(m_composed.width(), m_composed.height(), kPixelFormat32bppPArgb))
+        return {};
+    flat::BitmapData data{};
+    flat::GpRect area{0, 0, m_composed.width(), m_composed.height()};
+    if (!full.LockBits(&area, kImageLockWrite, kPixelFormat32bppPArgb, data))
+        return {};
+    GdiFlush();
+    for (int row = 0; row < m_composed.height(); ++row)
+        std::memcpy(static_cast<char*>(data.Scan0) + static_cast<std::ptrdiff_t>(row) * data.Stride,
+            m_composed.bits() + static_cast<std::ptrdiff_t>(row) * m_composed.width(),
+            static_cast<std::size_t>(m_composed.width()) * 4);
+    full.UnlockBits(data);
+
+    Bitmap scaled;
+    Graphics graphics;
+    if (!scaled.Create(width, height) || !graphics.GetImageGraphicsContext(scaled))
+        return {};
+    graphics.SetInterpolationMode(7);
+    graphics.DrawImage(full, 0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height));
+    graphics.Delete();
+    return scaled.SaveToBytes(kPngFormat);
+}

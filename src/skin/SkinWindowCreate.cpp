@@ -1,0 +1,252 @@
+#include "skin/SkinWindow.h"
+
+#include "imaging/SkinImage.h"
+#include "skin/Framework.h"
+#include "skin/SkinConstants.h"
+#include "skin/WindowGeometry.h"
+#include "skin/WindowRegistry.h"
+
+namespace {
+
+constexpr DWORD kModalStyle = 0x40 | WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU;
+constexpr DWORD kHiddenStyle = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU;
+
+void setProp(HWND window, const char* name, INT_PTR value)
+{
+    SetPropA(window, name, reinterpret_cast<HANDLE>(value));
+}
+
+}  // namespace
+
+LRESULT CALLBACK SkinWindow::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    if (message == WM_NCCREATE) {
+        // Until WM_CREATE stores the index, the object travels in the creation data.
+        auto* creating = static_cast<SkinWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        if (creating)
+            setProp(window, skin::kPropRegistryIndex, creating->registryIndex());
+    }
+    WindowRecord* record = WindowRegistry::instance().recordOf(window);
+    if (!record || !record->object)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return record->object->handleMessage(window, message, wParam, lParam);
+}
+
+HWND SkinWindow::createWindow(const WindowOptions& options)
+{
+    if (m_hwnd)
+        return nullptr;
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    if (!m_className.empty())
+        UnregisterClassW(m_className.c_str(), module);
+
+    m_parent = IsWindow(options.parent) ? options.parent : nullptr;
+    m_embeddedChild = false;
+    RECT parentRect{};
+    if (m_parent)
+        GetWindowRect(m_parent, &parentRect);
+    const POINT origin =
+        centredPosition(options.x, options.y, options.width, options.height, m_parent ? &parentRect : nullptr, workArea());
+
+    m_layoutWidth = options.width;
+    m_layoutHeight = options.height;
+    m_drawTitle = options.drawTitle;
+    m_firstShowPending = true;
+    storeOptions(options);
+    prepareBackground();
+    if (m_parent)
+        m_followParent = options.followParent;
+
+    const bool frameLoaded = options.frameImage && options.frameImage->IsLoaded();
+    m_borderWidth = frameLoaded ? options.frameImage->GetShadowWidth() : (options.border ? 2 : 0);
+
+    DWORD exStyle = options.showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+    if (m_layered)
+        exStyle |= WS_EX_LAYERED;
+    if (options.clickThrough)
+        exStyle |= WS_EX_TRANSPARENT;
+    if (options.topmost)
+        exStyle |= WS_EX_TOPMOST;
+
+    const int index = WindowRegistry::instance().acquire(this);
+    setId(index);
+    m_className = skin::kWindowClassPrefix + std::to_wstring(index);
+    UnregisterClassW(m_className.c_str(), module);
+    registerSkinClass(m_className.c_str(), &windowProcedure);
+
+    setGeometry({origin.x, origin.y, origin.x, origin.y, options.width, options.height}, options.frameImage,
+        visible(), disabled());
+    storeText(options.title);
+
+    DWORD style = options.visible ? kHiddenStyle | WS_VISIBLE : kHiddenStyle;
+    if (m_modal) {
+        disableThreadWindows();
+        style = kModalStyle;
+    }
+    const HWND created = CreateWindowExW(exStyle, m_className.c_str(), options.title.c_str(), style, origin.x,
+        origin.y, options.width, options.height, m_parent, nullptr, module, this);
+    if (!created) {
+        // Nothing would ever close the window that re-enables the others or frees the record.
+        releaseDisabledWindows();
+        WindowRegistry::instance().release(index);
+        setId(0);
+        return nullptr;
+    }
+
+    buildCaptionButtons(options.captionButtons);
+    if (WindowRecord* entry = record()) {
+        entry->modalRunning = m_modal;
+        if (m_modal)
+            runModalLoop();
+    }
+    return created;
+}
+
+void SkinWindow::storeOptions(const WindowOptions& options)
+{
+    m_backgroundBytes = options.backgroundImage;
+    m_backgroundIsNineGrid = false;
+    if (!m_backgroundBytes.empty()) {
+        m_backgroundIsNineGrid = HasNineGridMarkers(m_backgroundBytes);
+        if (m_backgroundIsNineGrid)
+            m_backgroundNineGrid.LoadStates(m_backgroundBytes);
+    }
+    m_backgroundLayout = options.backgroundLayout;
+    m_backgroundColour = options.backgroundColour;
+    m_opacity = options.opacity;
+    m_movable = options.movable;
+    m_resizable = options.resizable;
+    m_borderColour = options.borderColour;
+    m_layered = options.layered;
+    m_modal = options.modal;
+    m_createdCallback = options.createdCallback;
+    m_border = options.border;
+    m_roundedBorder = options.roundedBorder;
+    m_showEffect = options.showEffect;
+    m_hideEffect = options.hideEffect;
+    m_iconBytes = options.iconImage;
+    m_captionButtonStyle = options.captionButtonStyle;
+    m_extraFrame = options.extraFrame;
+    m_modalReleased = false;
+    if (!m_layered)
+        m_nonLayeredPainting = true;
+
+    // A plain picture on a non-layered window fades into its own colour at the right and
+    // bottom, so a window larger than the picture has no hard edge.
+    const bool placedAtTop = m_backgroundLayout == 0 || m_backgroundLayout == 1;
+    if (!m_backgroundBytes.empty() && placedAtTop && !m_backgroundIsNineGrid && !m_layered) {
+        const std::uint32_t colour = SampleColour(m_backgroundBytes);
+        m_backgroundColour = static_cast<std::int32_t>(colour);
+        m_opacity = 255;
+        m_backgroundBytes = EdgeFade(m_backgroundBytes, std::nullopt, colour);
+    }
+}
+
+void SkinWindow::onCreated(HWND window)
+{
+    m_hwnd = window;
+    setParentWindow(window);
+    setProp(window, skin::kPropWindowProc, reinterpret_cast<INT_PTR>(&windowProcedure));
+    setProp(window, skin::kPropRegistryIndex, registryIndex());
+    setProp(window, skin::kPropFrameworkWindow, 1);
+    setProp(window, skin::kPropClassCursor, static_cast<INT_PTR>(GetClassLongPtrW(window, GCLP_HCURSOR)));
+    if (m_layered)
+        setProp(window, skin::kPropLayered, 1);
+    if (WindowRecord* entry = record()) {
+        entry->hwnd = window;
+        entry->object = this;
+    }
+    if (m_borderWidth > 0) {
+        if (m_border) {
+            setProp(window, skin::kPropClipBorder, m_borderWidth - 1);
+            if (m_roundedBorder)
+                setProp(window, skin::kPropClipRadius, 5);
+        } else {
+            setProp(window, skin::kPropClipBorder, m_borderWidth);
+            setProp(window, skin::kPropClipRadius, m_skin.GetCornerRadius());
+        }
+    }
+    applyWindowRegion();
+    createShadow();
+
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    SkinElement::setWidth(bounds.right - bounds.left);
+    SkinElement::setHeight(bounds.bottom - bounds.top);
+    if (m_followParent)
+        followParentOnCreate(bounds);
+
+    CaptionFontChange font;
+    font.face = L"微软雅黑";
+    font.size = 13;
+    font.colour = 0xFFFFFF;
+    font.glow = true;
+    font.glowColour = 0x808080;
+    setCaptionFont(font);
+    // A face that cannot be made falls back to 宋体, which reads better in bold.
+    if (m_captionFont != L"微软雅黑")
+        m_captionStyle = 1;
+
+    if (m_layered || m_border || m_roundedBorder)
+        setProp(window, skin::kPropClipRadius, 8);
+    layoutCaption();
+    m_fullRepaint = true;
+    compose();
+}
+
+void SkinWindow::followParentOnCreate(const RECT& bounds)
+{
+    RECT parentRect{};
+    GetWindowRect(m_parent, &parentRect);
+    m_companionIndex = attachCompanionTo(m_parent, m_hwnd, bounds.left - parentRect.left, bounds.top - parentRect.top);
+    MoveWindow(m_hwnd, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
+    if (WindowRecord* parentRecord = WindowRegistry::instance().recordOf(m_parent)) {
+        (void)parentRecord;
+        if (GetPropA(m_parent, skin::kPropHostIndex)) {
+            const WPARAM offsets = MAKEWPARAM(bounds.left - parentRect.left, bounds.top - parentRect.top);
+            SendMessageW(m_parent, skin::kMsgCompanionAttached, offsets, reinterpret_cast<LPARAM>(m_hwnd));
+        }
+    }
+    m_followParent = false;
+}
+
+void SkinWindow::runModalLoop()
+{
+    MSG message{};
+    for (;;) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (!m_hwnd)
+                return;
+            WaitMessage();
+            continue;
+        }
+        if (message.message == WM_QUIT)
+            return;
+        if (message.message == WM_NULL && message.hwnd)
+            PostMessageW(message.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void SkinWindow::disableThreadWindows()
+{
+    const DWORD thread = GetCurrentThreadId();
+    for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, nullptr); window;
+         window = FindWindowExW(nullptr, window, nullptr, nullptr)) {
+        if (GetWindowThreadProcessId(window, nullptr) != thread)
+            continue;
+        if (GetWindowLongPtrW(window, GWL_STYLE) & WS_DISABLED)
+            continue;
+        m_disabledWindows.push_back(window);
+        EnableWindow(window, FALSE);
+    }
+}
+
+void SkinWindow::releaseDisabledWindows()
+{
+    m_modalReleased = true;
+    for (HWND window : m_disabledWindows)
+        EnableWindow(window, TRUE);
+    m_disabledWindows.clear();
+}

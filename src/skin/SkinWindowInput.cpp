@@ -1,0 +1,292 @@
+#include "skin/SkinWindow.h"
+
+#include <windowsx.h>
+
+#include "controls/ControlBase.h"
+#include "skin/SkinConstants.h"
+#include "skin/WindowGeometry.h"
+#include "skin/WindowRegistry.h"
+#include "skin/WindowRouting.h"
+
+namespace {
+
+std::intptr_t windowTarget(HWND window)
+{
+    return reinterpret_cast<std::intptr_t>(window);
+}
+
+}  // namespace
+
+int SkinWindow::controlAt(int x, int y) const
+{
+    WindowRecord* entry = record();
+    if (!entry)
+        return 0;
+    return ::controlAt(entry->controls, x, y, {m_layoutWidth, m_layoutHeight, m_borderWidth, m_resizable});
+}
+
+const EventHandler* SkinWindow::controlHandler(int controlId, ElementEvent event) const
+{
+    WindowRecord* entry = record();
+    ControlRecord* control = entry ? entry->control(controlId) : nullptr;
+    if (!control || !control->inUse() || !control->object)
+        return nullptr;
+    const EventHandler& handler = control->object->eventHandler(event);
+    return handler ? &handler : nullptr;
+}
+
+int SkinWindow::callHandler(const EventHandler* handler, std::intptr_t target, LPARAM lParam) const
+{
+    return (*handler)({target, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), currentModifierMask()});
+}
+
+void SkinWindow::onMouseMove(LPARAM lParam)
+{
+    if (!m_hoverTracking) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_HOVER | TME_LEAVE, m_hwnd, 1};
+        TrackMouseEvent(&track);
+    }
+    WindowRecord* entry = record();
+    const bool captured = entry && entry->capture > 0;
+    const int x = GET_X_LPARAM(lParam);
+    const int y = GET_Y_LPARAM(lParam);
+    if (!captured) {
+        m_hot = controlAt(x, y);
+        updateCursor(x, y);
+    }
+    mouseRoutine(WM_MOUSEMOVE, lParam);
+    if (!captured && m_surfacePressed)
+        startDragOrResize(x, y);
+}
+
+void SkinWindow::mouseRoutine(UINT message, LPARAM lParam)
+{
+    WindowRecord* entry = record();
+    if (!entry)
+        return;
+    if (entry->capture > 0) {
+        if (message == WM_MOUSEMOVE)
+            sendToControl(entry->capture, m_hwnd, WM_MOUSEMOVE, 0, lParam);
+        return;
+    }
+    if (message == WM_MOUSEMOVE && m_hot > 0) {
+        const ControlRecord* hot = entry->control(m_hot);
+        if (hot && hot->visible)
+            sendToControl(m_hot, m_hwnd, WM_MOUSEMOVE, 0, lParam);
+    }
+    if (m_hot == m_previousHot)
+        return;
+    if (m_previousHot > 0)
+        sendToControl(m_previousHot, m_hwnd, WM_MOUSELEAVE, 0, lParam);
+    if (m_hot > 0)
+        sendToControl(m_hot, m_hwnd, WM_MOUSEHOVER, 0, lParam);
+    m_previousHot = m_hot;
+}
+
+void SkinWindow::onMouseWheel(WPARAM wParam, LPARAM lParam)
+{
+    WindowRecord* entry = record();
+    if (!entry)
+        return;
+    const int target = entry->capture > 0 ? entry->capture : m_hot;
+    if (target > 0)
+        sendToControl(target, m_hwnd, WM_MOUSEWHEEL, wParam, lParam);
+}
+
+void SkinWindow::onMouseEnter()
+{
+    m_hoverTracking = true;
+    if (m_ownCursor && reinterpret_cast<HCURSOR>(GetClassLongPtrW(m_hwnd, GCLP_HCURSOR)) != m_ownCursor)
+        SetClassLongPtrW(m_hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(m_ownCursor));
+    fireEvent(ElementEvent::MouseEnter, {windowTarget(m_hwnd)});
+}
+
+void SkinWindow::onMouseLeave()
+{
+    m_hoverTracking = false;
+    m_surfacePressed = false;
+    if (m_hot > 0)
+        sendToControl(m_hot, m_hwnd, WM_MOUSELEAVE, 0, 0);
+    fireEvent(ElementEvent::MouseLeave, {windowTarget(m_hwnd)});
+    m_hot = 0;
+    mouseRoutine(WM_MOUSELEAVE, 0);
+}
+
+int SkinWindow::borderZoneAt(int x, int y) const
+{
+    if (m_hot > 0)
+        return -1;
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    const std::optional<BorderZone> zone =
+        ::borderZoneAt(x, y, client.right, client.bottom, borderBand(m_layered, m_skinLoaded, m_borderWidth));
+    return zone ? zone->code : 0;
+}
+
+void SkinWindow::updateCursor(int x, int y) const
+{
+    if (!m_resizable || m_maximised)
+        return;
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    const std::optional<BorderZone> zone =
+        ::borderZoneAt(x, y, client.right, client.bottom, borderBand(m_layered, m_skinLoaded, m_borderWidth));
+    if (zone)
+        SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(zone->cursorId)));
+}
+
+void SkinWindow::startDragOrResize(int x, int y)
+{
+    m_dragging = false;
+    const auto drag = [this] {
+        m_dragging = true;
+        SendMessageW(m_hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    };
+    WindowRecord* entry = record();
+    const ControlRecord* hot = entry ? entry->control(m_hot) : nullptr;
+    if (m_hot == 0 && m_movable && !m_resizable && !m_maximised)
+        return drag();
+    if (hot && !hot->interactive && m_movable && !m_maximised)
+        return drag();
+    if (!m_resizable || m_maximised)
+        return;
+    if (m_borderZone > 0) {
+        RECT client{};
+        GetClientRect(m_hwnd, &client);
+        const std::optional<BorderZone> zone =
+            ::borderZoneAt(x, y, client.right, client.bottom, borderBand(m_layered, m_skinLoaded, m_borderWidth));
+        if (zone) {
+            SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(zone->cursorId)));
+            SendMessageW(m_hwnd, WM_SYSCOMMAND, static_cast<WPARAM>(zone->sizeCommand), 0);
+            return;
+        }
+    }
+    if ((m_hot == 0 || (hot && !hot->interactive)) && m_movable)
+        drag();
+}
+
+bool SkinWindow::onLeftButtonDown(WPARAM wParam, LPARAM lParam)
+{
+    WindowRecord* entry = record();
+    if (entry && entry->capture > 0) {
+        const int capture = entry->capture;
+        if (const EventHandler* handler = controlHandler(capture, ElementEvent::LeftDown))
+            if (callHandler(handler, capture, lParam) == 0)
+                return false;
+        return sendToControl(capture, m_hwnd, WM_LBUTTONDOWN, wParam, lParam) != 0;
+    }
+    m_borderZone = borderZoneAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+
+    const EventHandler* handler = nullptr;
+    std::intptr_t target = windowTarget(m_hwnd);
+    const ControlRecord* hot = entry ? entry->control(m_hot) : nullptr;
+    if (m_hot == 0 || !hot) {
+        handler = hasEventHandler(ElementEvent::LeftDown) ? &eventHandler(ElementEvent::LeftDown) : nullptr;
+        m_surfacePressed = true;
+    } else {
+        target = m_hot;
+        if (GetFocus() != m_hwnd)
+            m_focused = 0;
+        handler = controlHandler(m_hot, ElementEvent::LeftDown);
+        if (hot->interactive) {
+            SetFocus(m_hwnd);
+            if (m_focused != m_hot) {
+                const ControlRecord* previous = entry->control(m_focused);
+                if (m_focused > 0 && previous && previous->interactive)
+                    sendToControl(m_focused, m_hwnd, WM_KILLFOCUS, wParam, lParam);
+                m_focused = m_hot;
+                sendToControl(m_hot, m_hwnd, WM_SETFOCUS, 1, lParam);
+            }
+        }
+        m_surfacePressed = !hot->interactive;
+        if (sendToControl(m_hot, m_hwnd, WM_LBUTTONDOWN, wParam, lParam) == 0)
+            return false;
+    }
+    if (!handler)
+        return true;
+    return callHandler(handler, target, lParam) != 0;
+}
+
+bool SkinWindow::onLeftButtonUp(WPARAM wParam, LPARAM lParam)
+{
+    WindowRecord* entry = record();
+    if (entry && entry->capture > 0) {
+        const int capture = entry->capture;
+        sendToControl(capture, m_hwnd, WM_LBUTTONUP, wParam, lParam);
+        if (const EventHandler* click = controlHandler(capture, ElementEvent::Click))
+            (*click)({capture});
+        return true;
+    }
+    const ControlRecord* hot = entry ? entry->control(m_hot) : nullptr;
+    if (m_hot == 0 || !hot) {
+        if (hasEventHandler(ElementEvent::LeftUp))
+            return callHandler(&eventHandler(ElementEvent::LeftUp), windowTarget(m_hwnd), lParam) != 0;
+        if (m_focused == 0)
+            fireEvent(ElementEvent::Click, {windowTarget(m_hwnd)});
+        return true;
+    }
+    const int control = m_hot;
+    if (sendToControl(control, m_hwnd, WM_LBUTTONUP, wParam, lParam) == 0)
+        return false;
+    if (const EventHandler* handler = controlHandler(control, ElementEvent::LeftUp))
+        return callHandler(handler, control, lParam) != 0;
+    if (control == m_focused) {
+        sendToControl(control, m_hwnd, skin::kMsgClicked, wParam, lParam);
+        if (const EventHandler* click = controlHandler(control, ElementEvent::Click))
+            (*click)({control});
+        m_focused = 0;
+    }
+    return true;
+}
+
+bool SkinWindow::onOtherButton(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    ElementEvent event = ElementEvent::LeftDoubleClick;
+    if (message == WM_RBUTTONDOWN)
+        event = ElementEvent::RightDown;
+    else if (message == WM_RBUTTONUP)
+        event = ElementEvent::RightUp;
+    else if (message == WM_RBUTTONDBLCLK)
+        event = ElementEvent::RightDoubleClick;
+
+    if (m_hot > 0 && record() && record()->control(m_hot)) {
+        if (sendToControl(m_hot, m_hwnd, message, wParam, lParam) == 0)
+            return false;
+        if (const EventHandler* handler = controlHandler(m_hot, event))
+            callHandler(handler, m_hot, lParam);
+        return true;
+    }
+    if (hasEventHandler(event))
+        callHandler(&eventHandler(event), windowTarget(m_hwnd), lParam);
+    return true;
+}
+
+bool SkinWindow::giveFocus(int controlId)
+{
+    WindowRecord* entry = record();
+    const ControlRecord* control = entry ? entry->control(controlId) : nullptr;
+    if (!control || !control->interactive || inDisabledContainer(entry->controls, controlId))
+        return false;
+    HWND focus = GetFocus();
+    if (focus != m_hwnd && (!focus || GetParent(focus) != m_hwnd))
+        SetFocus(m_hwnd);
+    const int previous = m_focused;
+    m_focused = controlId;
+    if (previous > 0 && previous != controlId)
+        sendToControl(previous, m_hwnd, WM_KILLFOCUS, 0, 0);
+    sendToControl(controlId, m_hwnd, WM_SETFOCUS, 0, 0);
+    return true;
+}
+
+void SkinWindow::focusNextControl()
+{
+    WindowRecord* entry = record();
+    if (!entry)
+        return;
+    if (const ControlRecord* focused = entry->control(m_focused))
+        if (focused->kind == skin::kKindKeepsTab)
+            return;
+    const int next = nextFocusTarget(entry->controls, m_focused);
+    if (next > 0)
+        giveFocus(next);
+}

@@ -1,0 +1,352 @@
+#include "skin/SkinWindow.h"
+
+#include "controls/ControlBase.h"
+#include "drawing/Colour.h"
+#include "drawing/Graphics.h"
+#include "drawing/GraphicsPath.h"
+#include "drawing/Image.h"
+#include "drawing/Pen.h"
+#include "drawing/SolidBrush.h"
+#include "drawing/TextureBrush.h"
+#include "skin/LayeredDrawing.h"
+#include "skin/SkinConstants.h"
+#include "skin/WindowGeometry.h"
+#include "skin/WindowRegistry.h"
+#include "skin/WindowRouting.h"
+
+namespace {
+
+constexpr int kSmoothingAntiAlias = 4;
+
+void setProp(HWND window, const char* name, INT_PTR value)
+{
+    SetPropA(window, name, reinterpret_cast<HANDLE>(value));
+}
+
+void outline(Graphics& graphics, float inset, float width, float height, int radius, COLORREF colour, int alpha)
+{
+    GraphicsPath path;
+    path.Create();
+    addRoundedRectangle(path, inset, inset, width - 1 - 2 * inset, height - 1 - 2 * inset, radius);
+    Pen pen;
+    pen.Create(ToArgb(colour, alpha), 1.0f);
+    graphics.DrawPath(pen, path);
+}
+
+// Leaves the client areas of visible child windows out of a device context's clip.
+void excludeChildWindows(HWND window, HDC dc)
+{
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child))
+            continue;
+        RECT bounds{};
+        GetWindowRect(child, &bounds);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&bounds), 2);
+        ExcludeClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+    }
+}
+
+}  // namespace
+
+void SkinWindow::compose(bool present, bool redrawControls)
+{
+    if (!m_hwnd)
+        return;
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    const int width = m_layoutWidth > 0 ? m_layoutWidth : client.right;
+    const int height = m_layoutHeight > 0 ? m_layoutHeight : client.bottom;
+
+    m_backgroundLayer = Surface(width, height);
+    HWND parent = m_embeddedChild ? GetParent(m_hwnd) : nullptr;
+    if (parent && GetPropA(parent, skin::kPropFrameworkWindow)) {
+        if (auto source = static_cast<HDC>(GetPropA(parent, skin::kPropParentBackground))) {
+            POINT offset{0, 0};
+            MapWindowPoints(m_hwnd, parent, &offset, 1);
+            BitBlt(m_backgroundLayer.dc(), 0, 0, width, height, source, offset.x, offset.y, SRCCOPY);
+        }
+    }
+    setProp(m_hwnd, skin::kPropBackgroundLayer, reinterpret_cast<INT_PTR>(m_backgroundLayer.dc()));
+    if (m_backgroundLayer) {
+        Graphics graphics;
+        if (graphics.CreateFromHDC(m_backgroundLayer.dc())) {
+            drawBackground(graphics);
+            drawCaptionIcon(graphics);
+        }
+    }
+    drawCaptionText();
+
+    WindowRecord* entry = record();
+    if (redrawControls && entry)
+        for (int id = 1; id <= entry->controlCount(); ++id) {
+            ControlRecord* control = entry->control(id);
+            if (control && control->inUse() && control->object)
+                control->object->redraw(0);
+        }
+    buildComposedSurface();
+    if (present)
+        presentComposed();
+    if (parent && GetPropA(parent, skin::kPropLayered) && GetPropA(parent, skin::kPropFirstShowDone))
+        if (WindowRecord* parentRecord = WindowRegistry::instance().recordOf(parent))
+            parentRecord->object->buildComposedSurface();
+    m_fullRepaint = false;
+}
+
+void SkinWindow::drawBackground(Graphics& graphics)
+{
+    graphics.ResetClip();
+    const int width = m_backgroundLayer.width();
+    const int height = m_backgroundLayer.height();
+    if (m_skinLoaded && m_layered) {
+        m_skin.SetBounds(0, 0, width, height);
+        m_skin.DrawState(graphics, 1);
+    }
+
+    const int inset = m_skinLoaded ? m_borderWidth : 0;
+    GraphicsPath interior;
+    interior.Create();
+    addRoundedRectangle(interior, static_cast<float>(inset), static_cast<float>(inset),
+        static_cast<float>(width - 2 * inset), static_cast<float>(height - 2 * inset),
+        m_border && m_roundedBorder ? 8 : 0);
+    graphics.SetClipPath(interior);
+    if (m_backgroundColour != -1) {
+        SolidBrush fill;
+        fill.Create(ToArgb(static_cast<COLORREF>(m_backgroundColour), 255));
+        graphics.FillRectangle(fill, 0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height));
+    }
+    RECT interiorRect{inset, inset, width - inset, height - inset};
+    drawBackgroundPicture(graphics, interiorRect);
+    for (OverlayRecord& overlay : m_overlays) {
+        if (!overlay.visible)
+            continue;
+        overlay.image.SetBounds(overlay.x, overlay.y, overlay.width, overlay.height);
+        overlay.image.DrawState(graphics, overlay.state);
+    }
+    graphics.ResetClip();
+    if (m_border)
+        drawBorderLines(graphics);
+}
+
+void SkinWindow::drawBackgroundPicture(Graphics& graphics, const RECT& interior)
+{
+    if (m_backgroundIsNineGrid) {
+        m_backgroundNineGrid.SetBounds(
+            interior.left, interior.top, interior.right - interior.left, interior.bottom - interior.top);
+        m_backgroundNineGrid.DrawState(graphics, 1);
+        return;
+    }
+    if (!m_backgroundImage)
+        return;
+    const int width = m_backgroundLayer.width();
+    const int height = m_backgroundLayer.height();
+    const Placement place = backgroundPlacement(m_backgroundLayout, width, height, m_backgroundImage.width(),
+        m_backgroundImage.height(), m_borderWidth);
+    if (m_backgroundLayout == static_cast<int>(BackgroundLayout::Tiled)) {
+        Image image;
+        TextureBrush texture;
+        if (image.LoadFromBytes(m_backgroundBytes) && texture.Create(image)) {
+            texture.TranslateTransform(static_cast<float>(place.x), static_cast<float>(place.y));
+            graphics.FillRectangle(texture, 0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height));
+        }
+        return;
+    }
+    graphics.Flush(1);
+    alphaBlend(m_backgroundLayer.dc(), place.x, place.y, place.width, place.height, m_backgroundImage.dc(), 0, 0,
+        m_backgroundImage.width(), m_backgroundImage.height(), m_opacity);
+}
+
+void SkinWindow::drawBorderLines(Graphics& graphics)
+{
+    const auto width = static_cast<float>(m_backgroundLayer.width());
+    const auto height = static_cast<float>(m_backgroundLayer.height());
+    if (m_layered) {
+        const int radius = m_roundedBorder ? 8 : 0;
+        graphics.SetSmoothingMode(kSmoothingAntiAlias);
+        outline(graphics, 0, width, height, radius, m_borderColour, 50);
+        outline(graphics, 1, width, height, radius, 0, 100);
+        outline(graphics, 1, width, height, radius, m_borderColour, 150);
+        outline(graphics, 2, width, height, radius, 0xFFFFFF, 100);
+        return;
+    }
+    const int radius = m_roundedBorder ? 7 : 0;
+    outline(graphics, 0, width, height, radius, 0, 80);
+    outline(graphics, 0, width, height, radius, m_borderColour, 220);
+    outline(graphics, 1, width, height, radius, 0xFFFFFF, 100);
+}
+
+void SkinWindow::buildComposedSurface()
+{
+    if (!m_hwnd)
+        return;
+    const int width = m_backgroundLayer ? m_backgroundLayer.width() : m_layoutWidth;
+    const int height = m_backgroundLayer ? m_backgroundLayer.height() : m_layoutHeight;
+    Surface composed(width, height);
+    if (composed) {
+        HDC dc = composed.dc();
+        if (m_fading && m_fadeSnapshot)
+            alphaBlend(dc, 0, 0, width, height, m_fadeSnapshot.dc(), 0, 0, m_fadeSnapshot.width(),
+                m_fadeSnapshot.height(), 255);
+        if (m_backgroundLayer)
+            alphaBlend(dc, 0, 0, width, height, m_backgroundLayer.dc(), 0, 0, width, height,
+                m_fading ? m_fadeAlpha : 255);
+        composeControls(composed);
+        if (m_captionLayer)
+            alphaBlend(dc, 0, 0, width, height, m_captionLayer.dc(), 0, 0, width, height, 255);
+    }
+    m_composed = std::move(composed);
+    setProp(m_hwnd, skin::kPropComposedSurface, reinterpret_cast<INT_PTR>(m_composed.dc()));
+}
+
+void SkinWindow::composeControls(Surface& composed)
+{
+    WindowRecord* entry = record();
+    if (!entry)
+        return;
+    const auto border = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(m_hwnd, skin::kPropClipBorder)));
+    const auto radius = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(m_hwnd, skin::kPropClipRadius)));
+    HDC dc = composed.dc();
+    HRGN clip = CreateRoundRectRgn(border, border, composed.width() - border + 1, composed.height() - border + 1,
+        radius, radius);
+    SelectClipRgn(dc, clip);
+    DeleteObject(clip);
+    for (const ControlRecord& control : entry->controls) {
+        if (!control.inUse() || !control.visible || !control.surface)
+            continue;
+        alphaBlend(dc, control.rect.left, control.rect.top, control.surface.width(), control.surface.height(),
+            control.surface.dc(), 0, 0, control.surface.width(), control.surface.height(), 255);
+    }
+    for (HWND child : entry->childWindows) {
+        if (!IsWindow(child) || !IsWindowVisible(child) || !GetPropA(child, skin::kPropFrameworkChild))
+            continue;
+        WindowRecord* childRecord = WindowRegistry::instance().recordOf(child);
+        if (!childRecord || !childRecord->object)
+            continue;
+        SkinWindow& childWindow = *childRecord->object;
+        childWindow.buildComposedSurface();
+        const Surface& picture = childWindow.composedSurface();
+        RECT bounds{};
+        GetWindowRect(child, &bounds);
+        MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&bounds), 2);
+        alphaBlend(dc, bounds.left, bounds.top, picture.width(), picture.height(), picture.dc(), 0, 0,
+            picture.width(), picture.height(), 255);
+    }
+    SelectClipRgn(dc, nullptr);
+}
+
+void SkinWindow::presentComposed()
+{
+    if (!m_hwnd || !m_composed)
+        return;
+    if (m_layered) {
+        updateLayered(m_hwnd, m_composed.dc());
+        return;
+    }
+    HDC dc = GetDC(m_hwnd);
+    excludeChildWindows(m_hwnd, dc);
+    BitBlt(dc, 0, 0, m_composed.width(), m_composed.height(), m_composed.dc(), 0, 0, SRCCOPY);
+    ReleaseDC(m_hwnd, dc);
+}
+
+void SkinWindow::copySurfaceExcludingChildren(HDC dc)
+{
+    if (!m_composed)
+        return;
+    excludeChildWindows(m_hwnd, dc);
+    BitBlt(dc, 0, 0, m_composed.width(), m_composed.height(), m_composed.dc(), 0, 0, SRCCOPY);
+}
+
+void SkinWindow::presentArea(const RECT& area)
+{
+    if (!m_hwnd)
+        return;
+    buildComposedSurface();
+    if (m_layered || !m_composed) {
+        presentComposed();
+        return;
+    }
+    HDC dc = GetDC(m_hwnd);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    BitBlt(dc, 0, 0, m_composed.width(), m_composed.height(), m_composed.dc(), 0, 0, SRCCOPY);
+    ReleaseDC(m_hwnd, dc);
+}
+
+void presentWindowArea(HWND window, const RECT& area)
+{
+    WindowRecord* entry = WindowRegistry::instance().recordOf(window);
+    if (!entry || !entry->object)
+        return;
+    if (GetPropA(window, skin::kPropFrameworkChild) && !GetPropA(window, skin::kPropLayered)) {
+        auto host = static_cast<HWND>(GetPropA(window, skin::kPropFrameworkParent));
+        WindowRecord* hostRecord = WindowRegistry::instance().recordOf(host);
+        if (hostRecord && hostRecord->object && GetPropA(host, skin::kPropLayered)) {
+            RECT moved = area;
+            MapWindowPoints(window, host, reinterpret_cast<POINT*>(&moved), 2);
+            hostRecord->object->presentArea(moved);
+            return;
+        }
+    }
+    entry->object->presentArea(area);
+}
+
+void SkinWindow::surfacePaint(HDC paintDc)
+{
+    if (m_firstShowPending) {
+        compose();
+        if (m_showEffect != 0 && !GetPropA(m_hwnd, skin::kPropShowEffectPlayed)) {
+            setProp(m_hwnd, skin::kPropShowEffectPlayed, 1);
+            playShowEffect();
+        }
+        compose(true);
+        showShadow(true);
+        m_firstShowPending = false;
+        setProp(m_hwnd, skin::kPropFirstShowDone, 1);
+    }
+    buildComposedSurface();
+    if (m_layered)
+        presentComposed();
+    else
+        copySurfaceExcludingChildren(paintDc);
+}
+
+void SkinWindow::showPaint()
+{
+    HWND parent = m_embeddedChild ? GetParent(m_hwnd) : nullptr;
+    if (parent) {
+        if (WindowRecord* parentRecord = WindowRegistry::instance().recordOf(parent)) {
+            parentRecord->object->buildComposedSurface();
+            parentRecord->object->presentComposed();
+            return;
+        }
+    }
+    buildComposedSurface();
+    presentComposed();
+}
+
+void SkinWindow::applyWindowRegion()
+{
+    if (!m_hwnd || m_layered)
+        return;
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    int ellipse = 0;
+    if (m_skinLoaded)
+        ellipse = m_skin.GetCornerRadius() - 1;
+    else if (m_border && m_roundedBorder)
+        ellipse = 5;
+    else
+        return;
+    HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, ellipse, ellipse);
+    // The system owns the region from here on.
+    if (!SetWindowRgn(m_hwnd, region, TRUE))
+        DeleteObject(region);
+}
+
+void SkinWindow::prepareBackground()
+{
+    m_backgroundImage = m_backgroundBytes.empty() ? Surface() : Surface::fromImage(m_backgroundBytes);
+}
+
+bool SkinWindow::isOpaqueAt(int x, int y) const
+{
+    return (m_composed.pixel(x, y) >> 24) != 0;
+}
