@@ -111,12 +111,13 @@ protected:
 
 TEST_F(ControlDestroy, AContainerTakesItsWholeTreeAndFreesEveryRecord)
 {
+    // The logs outlive the controls: the re-created container logs again when it goes.
+    std::vector<int> destroyed;
+    std::vector<int> events;
     TestControl outer;
     TestControl first;
     TestControl leaf;
     TestControl second;
-    std::vector<int> destroyed;
-    std::vector<int> events;
     for (TestControl* control : {&outer, &first, &leaf, &second}) {
         control->destroyLog = &destroyed;
         control->setEventHandler(ElementEvent::Destroyed, [&events](const EventArgs& args) {

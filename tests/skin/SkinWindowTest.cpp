@@ -219,7 +219,6 @@ TEST(SkinWindowLifetime, HundredWindowsWithControlsLeaveNoNativeObjectBehind)
         WindowOptions options;
         options.width = 160;
         options.height = 120;
-        options.title = L"窗口";
         options.border = true;
         options.backgroundColour = RGB(20, 40, 60);
         const HWND window = skinWindow.createWindow(options);
