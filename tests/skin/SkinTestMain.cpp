@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "drawing/Gdiplus.h"
+#include "skin/Framework.h"
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    if (!startGdiplus()) {
-        fprintf(stderr, "GDI+ did not start\n");
-        return 1;
-    }
+    initialiseFramework();
     return RUN_ALL_TESTS();
 }

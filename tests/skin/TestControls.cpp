@@ -1,0 +1,45 @@
+#include "TestControls.h"
+
+#include "drawing/Colour.h"
+#include "drawing/Graphics.h"
+#include "drawing/SolidBrush.h"
+#include "skin/SkinConstants.h"
+
+void TestTile::redraw(int reason)
+{
+    ++redraws;
+    Surface* surface = beginRendering();
+    if (!surface)
+        return;
+    Graphics graphics;
+    SolidBrush brush;
+    if (graphics.CreateFromHDC(surface->dc()) && brush.Create(ToArgb(m_colour, 255)))
+        graphics.FillRectangle(brush, 0.0f, 0.0f, static_cast<float>(width()), static_cast<float>(height()));
+    graphics.Delete();
+    if (reason == 9)
+        present();
+}
+
+int TestTile::create(HWND window, int x, int y, int width, int height, bool interactive, int containerId)
+{
+    ControlOptions options;
+    options.x = x;
+    options.y = y;
+    options.width = width;
+    options.height = height;
+    options.interactive = interactive;
+    options.containerId = containerId;
+    const int id = ControlBase::create(window, options);
+    if (id > 0)
+        redraw(0);
+    return id;
+}
+
+std::optional<LRESULT> TestTile::handleClassMessage(HWND, UINT message, WPARAM, LPARAM)
+{
+    if (message == skin::kMsgClicked)
+        ++clickedMessages;
+    if (message == WM_LBUTTONDOWN)
+        ++presses;
+    return std::nullopt;
+}
