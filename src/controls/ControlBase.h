@@ -11,6 +11,7 @@
 #include "drawing/Surface.h"
 
 struct ControlRecord;
+struct WindowRecord;
 class Graphics;
 
 // The text style of a control.
@@ -183,11 +184,22 @@ protected:
 
 private:
     LRESULT handleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> handleInputMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> handleFrameworkMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void onSetFocus(HWND window);
+    void onKillFocus(HWND window);
     int registerInWindow(const ControlOptions& options);
+    WindowRecord* windowRecord() const;
+    // The window position of the container's corner; (0, 0) without a live container.
+    POINT containerOrigin() const;
     void applyRect(const RECT* rect, int mode);
+    void applySize();
+    void redrawIfCreated(int reason);
     void cleanUpAfterDestroy();
     void resetControl();
     void stepTransitions();
+    void stepAnimation(ControlAnimation& animation);
+    bool parentSizeChanged(const ControlAnimation& animation) const;
     void onAnimationTick();
     void stopAllTransitionsAndRedraw();
 
@@ -199,5 +211,7 @@ private:
     LONG_PTR m_savedKeyTarget = 0;
     bool m_interactive = false;
     HCURSOR m_cursor = nullptr;
+    // Only a cursor loaded from a file is ours to destroy.
+    bool m_cursorFromFile = false;
     RECT m_queriedRect{};
 };

@@ -141,6 +141,12 @@ public:
 protected:
     // Back to the state of a new element.
     void resetElement();
+    // The window position, kept apart from the relative one for a control inside a container.
+    void storeAbsolutePosition(int x, int y)
+    {
+        m_absX = x;
+        m_absY = y;
+    }
 
     NineGridImage m_skin;
     bool m_skinLoaded = false;

@@ -39,11 +39,7 @@ struct PlainWindow {
     {
         static const bool registered = [] {
             WNDCLASSW windowClass{};
-            windowClass.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) noexcept -> LRESULT {
-                if (m == WM_ENABLE && wp)
-                    ++enables;
-                return DefWindowProcW(w, m, wp, lp);
-            };
+            windowClass.lpfnWndProc = &procedure;
             windowClass.hInstance = GetModuleHandleW(nullptr);
             windowClass.lpszClassName = L"kxfixTestPlain";
             return RegisterClassW(&windowClass) != 0;
@@ -53,6 +49,13 @@ struct PlainWindow {
             GetModuleHandleW(nullptr), nullptr);
     }
     ~PlainWindow() { DestroyWindow(handle); }
+
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+    {
+        if (message == WM_ENABLE && wParam)
+            ++enables;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
 };
 int PlainWindow::enables = 0;
 

@@ -1,0 +1,226 @@
+#include "controls/ControlBase.h"
+
+#include <memory>
+
+#include "core/ThreadTimers.h"
+#include "drawing/Graphics.h"
+#include "skin/SkinConstants.h"
+#include "skin/WindowRegistry.h"
+#include "skin/WindowRouting.h"
+
+namespace {
+
+constexpr int kClipExclude = 4;
+
+LPCWSTR systemCursorName(int kind)
+{
+    switch (kind) {
+    case 1:
+        return IDC_CROSS;
+    case 2:
+        return IDC_HELP;
+    case 3:
+        return IDC_IBEAM;
+    case 4:
+        return IDC_NO;
+    case 5:
+        return IDC_SIZEALL;
+    case 6:
+        return IDC_SIZENESW;
+    case 7:
+        return IDC_SIZENS;
+    case 8:
+        return IDC_SIZENWSE;
+    case 9:
+        return IDC_SIZEWE;
+    case 10:
+        return IDC_UPARROW;
+    case 11:
+        return IDC_WAIT;
+    case 12:
+        return IDC_HAND;
+    default:
+        return IDC_ARROW;
+    }
+}
+
+// Clears the presenting flag however the presentation ends.
+class PresentingGuard {
+public:
+    explicit PresentingGuard(HWND window)
+        : m_window(window)
+    {
+        SetPropA(m_window, skin::kPropPresenting, reinterpret_cast<HANDLE>(1));
+    }
+    ~PresentingGuard() { SetPropA(m_window, skin::kPropPresenting, nullptr); }
+    PresentingGuard(const PresentingGuard&) = delete;
+    PresentingGuard& operator=(const PresentingGuard&) = delete;
+
+private:
+    HWND m_window;
+};
+
+}  // namespace
+
+void ControlBase::setFont(const FontChange& change)
+{
+    if (change.face)
+        m_font.face = *change.face;
+    if (change.colour)
+        m_font.colour = *change.colour;
+    if (change.size)
+        m_font.size = *change.size;
+    if (change.style)
+        m_font.style = *change.style;
+    if (change.glow)
+        m_font.glow = *change.glow;
+    if (change.glowColour)
+        m_font.glowColour = *change.glowColour;
+    if (change.glowSize)
+        m_font.glowSize = *change.glowSize;
+}
+
+void ControlBase::setFontWithNarrowGlow(FontChange change)
+{
+    if (!change.glowSize)
+        change.glowSize = 2;
+    setFont(change);
+}
+
+void ControlBase::setBackground(std::int32_t colour, int alpha)
+{
+    m_backColour = colour;
+    m_backAlpha = alpha;
+    redrawIfCreated(9);
+}
+
+void ControlBase::setBackColour(std::int32_t colour)
+{
+    m_backColour = colour;
+    redrawIfCreated(9);
+}
+
+void ControlBase::setBackAlpha(int alpha)
+{
+    m_backAlpha = alpha;
+    redrawIfCreated(9);
+}
+
+void ControlBase::setSkin(const NineGridImage& skin, bool present)
+{
+    m_skin = skin;
+    m_skinLoaded = skin.IsLoaded();
+    redrawIfCreated(present ? 9 : 0);
+}
+
+bool ControlBase::setCursor(int kind, const std::wstring& file)
+{
+    HCURSOR cursor = file.empty() ? LoadCursorW(nullptr, systemCursorName(kind)) : LoadCursorFromFileW(file.c_str());
+    if (!cursor)
+        return false;
+    // System cursors are shared and must never be destroyed; only our file cursors are.
+    if (m_cursorFromFile && m_cursor)
+        DestroyCursor(m_cursor);
+    m_cursor = cursor;
+    m_cursorFromFile = !file.empty();
+    if (isHot())
+        SetClassLongPtrW(parentWindow(), GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(m_cursor));
+    return true;
+}
+
+bool ControlBase::isFocused() const
+{
+    return id() > 0 && callWindowHandler(parentWindow(), skin::kMsgGetFocusedControl, 0, 0) == id();
+}
+
+bool ControlBase::takeFocus()
+{
+    return id() > 0 && callWindowHandler(parentWindow(), skin::kMsgGiveFocus, static_cast<WPARAM>(id()), 0) == 1;
+}
+
+bool ControlBase::isHot() const
+{
+    return id() > 0 && callWindowHandler(parentWindow(), skin::kMsgGetHotControl, 0, 0) == id();
+}
+
+void ControlBase::present()
+{
+    HWND window = parentWindow();
+    if (!window || GetPropA(window, skin::kPropPresenting) == reinterpret_cast<HANDLE>(1))
+        return;
+    PresentingGuard guard(window);
+    if (!GetPropA(window, skin::kPropFirstShowDone))
+        return;
+    presentWindowArea(window, windowRect());
+}
+
+Surface* ControlBase::beginRendering()
+{
+    ControlRecord* own = record();
+    if (!own)
+        return nullptr;
+    own->surface = createSurface();
+    return &own->surface;
+}
+
+Surface ControlBase::createSurface() const
+{
+    return Surface(width(), height());
+}
+
+void ControlBase::stretchIntoSurface(HDC source, int width, int height)
+{
+    ControlRecord* own = record();
+    if (!own || !source)
+        return;
+    if (!own->surface)
+        own->surface = createSurface();
+    StretchBlt(own->surface.dc(), 0, 0, this->width(), this->height(), source, 0, 0, width, height, SRCCOPY);
+}
+
+// Both clips are in control coordinates: the control draws into its own surface.
+void ControlBase::excludeChildren(Graphics& graphics) const
+{
+    WindowRecord* window = windowRecord();
+    if (!window)
+        return;
+    for (int child : children()) {
+        const ControlRecord* entry = window->control(child);
+        if (!entry || !entry->inUse() || !entry->visible)
+            continue;
+        const RECT& r = entry->rect;
+        graphics.SetClipRectI(toControlX(r.left), toControlY(r.top), r.right - r.left, r.bottom - r.top, kClipExclude);
+    }
+}
+
+void ControlBase::excludeChildren(HDC dc) const
+{
+    WindowRecord* window = windowRecord();
+    if (!window || !dc)
+        return;
+    for (int child : children()) {
+        const ControlRecord* entry = window->control(child);
+        if (!entry || !entry->inUse() || !entry->visible)
+            continue;
+        const RECT& r = entry->rect;
+        ExcludeClipRect(dc, toControlX(r.left), toControlY(r.top), toControlX(r.right), toControlY(r.bottom));
+    }
+}
+
+bool ControlBase::hasEmptyUpdateRegion() const
+{
+    return GetUpdateRect(parentWindow(), nullptr, FALSE) == FALSE;
+}
+
+UINT_PTR ControlBase::startTimer(UINT intervalMs)
+{
+    // The tick learns its own id only after the system has handed it out.
+    auto timerId = std::make_shared<UINT_PTR>(0);
+    *timerId = threadtimers::start(intervalMs, [this, timerId] { onTimer(*timerId); });
+    return *timerId;
+}
+
+void ControlBase::stopTimer(UINT_PTR id)
+{
+    threadtimers::stop(id);
+}
