@@ -35,12 +35,16 @@ expect_pixel() { # expect_pixel WHAT X Y COLOUR
   if [ "$got" = "$4" ]; then pass "$1 is $4"; else fail "$1 is $got, expected $4"; fi
 }
 
-# drag FROM_X FROM_Y DX DY: presses, moves in small steps as a hand would, releases.
+# drag FROM_X FROM_Y DX DY: presses, twitches by 2 px, then moves DX DY in small steps as a
+# hand would, and releases. The window starts its move loop on the first motion after the
+# press, and the loop measures from where that motion ended, so the twitch is not carried.
 drag() {
-  local x=$1 y=$2 dx=$3 dy=$4 steps=8 i
-  xdotool mousemove "$x" "$y"
+  local x=$(($1 + 2)) y=$(($2 + 2)) dx=$3 dy=$4 steps=8 i
+  xdotool mousemove "$1" "$2"
   sleep 0.5
   xdotool mousedown 1
+  sleep 0.3
+  xdotool mousemove "$x" "$y"
   sleep 0.3
   for i in $(seq $steps); do
     xdotool mousemove $((x + dx * i / steps)) $((y + dy * i / steps))
@@ -64,6 +68,24 @@ expect_moved() {
   fi
 }
 
+# Wine replaces the window's X window when the first layered picture arrives, so the one
+# found first may vanish: keep searching until the same one is found three times running.
+settle_box() {
+  local i id same=0
+  for i in $(seq 60); do
+    sleep 0.3
+    id=$(LANG=en_US.UTF-8 xdotool search --name "^$title\$" 2> /dev/null | tail -1)
+    if [ -n "$id" ] && [ "$id" = "$box_id" ]; then
+      same=$((same + 1))
+      [ $same = 3 ] && return 0
+    else
+      same=0 box_id=$id
+    fi
+  done
+  fail "the window of $title did not settle"
+  return 1
+}
+
 expect_exit_within() { # expect_exit_within SECONDS CODE
   local i
   for i in $(seq $(($1 * 5))); do
@@ -78,13 +100,17 @@ expect_exit_within() { # expect_exit_within SECONDS CODE
 }
 
 new_case_prefix win64
-# The pointer starts mid-screen, where it would light up a tile in the first picture.
-xdotool mousemove 0 0
 run_program "$bin/skin_demo.exe" --print-hwnd
-if expect_box "$title"; then
+if expect_box "$title" && settle_box; then
+  geometry
+  # Wine believes the pointer is where the display put it first, mid-screen over the drag tile,
+  # until the pointer really moves over one of its windows: cross the bare surface and leave.
+  xdotool mousemove $((X + bare_point[0])) $((Y + bare_point[1]))
+  sleep 0.5
+  xdotool mousemove 5 5
+  sleep 1
   shoot skin-demo
   shot_box skin-demo-window
-  geometry
   printed=$(tr -d '\r' < "$work/program.log" | grep -E '^[0-9]+$' | head -1)
   if [ -n "$printed" ] && [ "$printed" != 0 ]; then pass "the demo printed its window handle $printed"
   else fail "the demo printed no window handle"; fi
