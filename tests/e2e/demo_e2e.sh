@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# End to end: the demo window in a fresh Wine prefix on a virtual display of its own, dragged
+# by a label-like tile and by its bare surface with real mouse input, then closed with its
+# Cancel tile. Usage: demo_e2e.sh TEST_BIN
+set -uo pipefail
+bin=$1
+here=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${KXFIX_E2E_DISPLAY:-}" ]; then
+  KXFIX_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+source "$here/../../scripts/lib.sh"
+source "$here/../wine_checks.sh"
+source "$here/e2e_lib.sh"
+
+case=demo
+title='kxfix 皮肤窗口演示'
+# Tiles in window coordinates as the demo places them: left top width height.
+drag_tile=(40 70 400 110)
+cancel_tile=(364 262 96 36)
+confirm_tile=(256 262 96 36)
+# A point of the window no tile covers.
+bare_point=(240 225)
+# Face colours the demo gives its tiles, seen through an opaque layered window.
+drag_face='srgb(225,140,40)'
+confirm_face='srgb(40,120,215)'
+
+X= Y=
+geometry() { eval "$(xdotool getwindowgeometry --shell "$box_id" | grep -E '^(X|Y)=')"; }
+
+# pixel SCREEN_X SCREEN_Y: the colour there on a fresh picture of the screen.
+pixel() { import -window root -crop "1x1+$1+$2" +repage -format '%[pixel:p{0,0}]' info:; }
+
+expect_pixel() { # expect_pixel WHAT X Y COLOUR
+  local got; got=$(pixel "$2" "$3")
+  if [ "$got" = "$4" ]; then pass "$1 is $4"; else fail "$1 is $got, expected $4"; fi
+}
+
+# drag FROM_X FROM_Y DX DY: presses, twitches by 2 px, then moves DX DY in small steps as a
+# hand would, and releases. The window starts its move loop on the first motion after the
+# press, and the loop measures from where that motion ended, so the twitch is not carried.
+drag() {
+  local x=$(($1 + 2)) y=$(($2 + 2)) dx=$3 dy=$4 steps=8 i
+  xdotool mousemove "$1" "$2"
+  sleep 0.5
+  xdotool mousedown 1
+  sleep 0.3
+  xdotool mousemove "$x" "$y"
+  sleep 0.3
+  for i in $(seq $steps); do
+    xdotool mousemove $((x + dx * i / steps)) $((y + dy * i / steps))
+    sleep 0.15
+  done
+  sleep 0.3
+  xdotool mouseup 1
+  sleep 1
+}
+
+# expect_moved WHAT DX DY: the window is where the drag should have left it, within 5 px.
+expect_moved() {
+  local before_x=$X before_y=$Y
+  geometry
+  local moved_x=$((X - before_x)) moved_y=$((Y - before_y))
+  if [ $((moved_x - $2)) -ge -5 ] && [ $((moved_x - $2)) -le 5 ] &&
+     [ $((moved_y - $3)) -ge -5 ] && [ $((moved_y - $3)) -le 5 ]; then
+    pass "$1 moved the window by $moved_x,$moved_y (dragged $2,$3)"
+  else
+    fail "$1 moved the window by $moved_x,$moved_y, expected $2,$3"
+  fi
+}
+
+# Wine replaces the window's X window when the first layered picture arrives, so the one
+# found first may vanish: keep searching until the same one is found three times running.
+settle_box() {
+  local i id same=0
+  for i in $(seq 60); do
+    sleep 0.3
+    id=$(LANG=en_US.UTF-8 xdotool search --name "^$title\$" 2> /dev/null | tail -1)
+    if [ -n "$id" ] && [ "$id" = "$box_id" ]; then
+      same=$((same + 1))
+      [ $same = 3 ] && return 0
+    else
+      same=0 box_id=$id
+    fi
+  done
+  fail "the window of $title did not settle"
+  return 1
+}
+
+expect_exit_within() { # expect_exit_within SECONDS CODE
+  local i
+  for i in $(seq $(($1 * 5))); do
+    kill -0 "$kx_pid" 2> /dev/null || break
+    sleep 0.2
+  done
+  if kill -0 "$kx_pid" 2> /dev/null; then
+    fail "the demo still runs after $1 s"
+    return 1
+  fi
+  expect_exit "$2"
+}
+
+new_case_prefix win64
+run_program "$bin/skin_demo.exe" --print-hwnd
+if expect_box "$title" && settle_box; then
+  geometry
+  # Wine believes the pointer is where the display put it first, mid-screen over the drag tile,
+  # until the pointer really moves over one of its windows: cross the bare surface and leave.
+  xdotool mousemove $((X + bare_point[0])) $((Y + bare_point[1]))
+  sleep 0.5
+  xdotool mousemove 5 5
+  sleep 1
+  shoot skin-demo
+  shot_box skin-demo-window
+  printed=$(tr -d '\r' < "$work/program.log" | grep -E '^[0-9]+$' | head -1)
+  if [ -n "$printed" ] && [ "$printed" != 0 ]; then pass "the demo printed its window handle $printed"
+  else fail "the demo printed no window handle"; fi
+
+  expect_pixel "the drag tile's face" $((X + drag_tile[0] + 6)) $((Y + drag_tile[1] + drag_tile[3] / 2)) "$drag_face"
+  confirm_x=$((X + confirm_tile[0] + 6)) confirm_y=$((Y + confirm_tile[1] + confirm_tile[3] / 2))
+  expect_pixel "the Confirm tile's face" "$confirm_x" "$confirm_y" "$confirm_face"
+  xdotool mousemove "$confirm_x" "$confirm_y"
+  sleep 1
+  hot=$(pixel "$confirm_x" "$confirm_y")
+  if [ "$hot" != "$confirm_face" ]; then pass "the Confirm tile lights up under the pointer ($hot)"
+  else fail "the Confirm tile looks the same under the pointer"; fi
+
+  drag $((X + drag_tile[0] + 60)) $((Y + drag_tile[1] + 20)) 120 70
+  expect_moved "dragging the label tile" 120 70
+  shoot skin-demo-dragged
+
+  drag $((X + bare_point[0])) $((Y + bare_point[1])) -90 -45
+  expect_moved "dragging the bare surface" -90 -45
+
+  # A press on an interactive tile must not drag: moving inside it and releasing is a click,
+  # and the click closes the window.
+  drag $((X + cancel_tile[0] + 30)) $((Y + cancel_tile[1] + 12)) 30 10
+  expect_exit_within 30 0
+else
+  kill "$kx_pid" 2> /dev/null
+fi
+left=$(pgrep -f 'skin_demo\.exe' | wc -l)
+check "no demo process left" 0 "$left"
+finish_prefix
+report
