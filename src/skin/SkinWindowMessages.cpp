@@ -60,7 +60,7 @@ LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         const LRESULT result = defaultTail(window, message, wParam, lParam);
         storeText(lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"");
         layoutCaption();
-        drawCaptionText();
+        redrawCaptionLayer();
         return result;
     }
     case WM_GETMINMAXINFO:
