@@ -81,12 +81,12 @@ void DemoTile::redraw(int reason)
         outline.Create(ToArgb(mix(face, RGB(255, 255, 255), 45)), 1.0f);
         graphics.DrawPath(outline, path);
 
-        const FontSpec& spec = font();
+        const FontSpec& style = font();
         Font textFont;
         StringFormat format;
         SolidBrush ink;
-        if (textFont.Create(spec.face, spec.size, spec.style, kUnitPixel) && format.Create() &&
-            ink.Create(ToArgb(disabled() ? kDisabledText : spec.colour))) {
+        if (textFont.Create(style.face, style.size, style.style, kUnitPixel) && format.Create() &&
+            ink.Create(ToArgb(disabled() ? kDisabledText : style.colour))) {
             format.SetAlignment(kAlignCentre);
             format.SetLineAlignment(kAlignCentre);
             graphics.DrawString(text(), textFont, ink, RectF(0.0f, 0.0f, width, height), format);

@@ -15,8 +15,6 @@ ControlBase::~ControlBase()
     if (own && own->object == this)
         destroy();
     threadtimers::stop(m_animationTimer);
-    if (m_cursorFromFile && m_cursor)
-        DestroyCursor(m_cursor);
 }
 
 WindowRecord* ControlBase::windowRecord() const

@@ -9,6 +9,7 @@
 
 #include "controls/SkinElement.h"
 #include "drawing/Surface.h"
+#include "skin/SkinCursor.h"
 
 struct ControlRecord;
 struct WindowRecord;
@@ -210,8 +211,6 @@ private:
     int m_backAlpha = 0;
     LONG_PTR m_savedKeyTarget = 0;
     bool m_interactive = false;
-    HCURSOR m_cursor = nullptr;
-    // Only a cursor loaded from a file is ours to destroy.
-    bool m_cursorFromFile = false;
+    SkinCursor m_cursor;
     RECT m_queriedRect{};
 };

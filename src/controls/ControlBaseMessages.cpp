@@ -84,7 +84,7 @@ std::optional<LRESULT> ControlBase::handleInputMessage(HWND window, UINT message
         return 1;
     case WM_MOUSEHOVER:
         if (m_cursor)
-            SetClassLongPtrW(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(m_cursor));
+            SetClassLongPtrW(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(m_cursor.get()));
         fireEvent(ElementEvent::MouseEnter, {id()});
         return 0;
     case WM_MOUSELEAVE:
@@ -175,10 +175,7 @@ void ControlBase::cleanUpAfterDestroy()
 {
     HWND window = parentWindow();
     const int ownId = id();
-    if (m_cursorFromFile && m_cursor)
-        DestroyCursor(m_cursor);
-    m_cursor = nullptr;
-    m_cursorFromFile = false;
+    m_cursor.reset();
     if (ControlRecord* own = record(); own && containerId() > 0) {
         // Hidden without a redraw: the class has already cleaned up and must not draw again.
         storeVisible(false);
@@ -209,7 +206,6 @@ void ControlBase::resetControl()
     m_backAlpha = 0;
     m_savedKeyTarget = 0;
     m_interactive = false;
-    m_cursor = nullptr;
-    m_cursorFromFile = false;
+    m_cursor.reset();
     m_queriedRect = RECT{};
 }

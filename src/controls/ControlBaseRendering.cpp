@@ -12,38 +12,6 @@ namespace {
 
 constexpr int kClipExclude = 4;
 
-LPCWSTR systemCursorName(int kind)
-{
-    switch (kind) {
-    case 1:
-        return IDC_CROSS;
-    case 2:
-        return IDC_HELP;
-    case 3:
-        return IDC_IBEAM;
-    case 4:
-        return IDC_NO;
-    case 5:
-        return IDC_SIZEALL;
-    case 6:
-        return IDC_SIZENESW;
-    case 7:
-        return IDC_SIZENS;
-    case 8:
-        return IDC_SIZENWSE;
-    case 9:
-        return IDC_SIZEWE;
-    case 10:
-        return IDC_UPARROW;
-    case 11:
-        return IDC_WAIT;
-    case 12:
-        return IDC_HAND;
-    default:
-        return IDC_ARROW;
-    }
-}
-
 // Clears the presenting flag however the presentation ends.
 class PresentingGuard {
 public:
@@ -115,16 +83,10 @@ void ControlBase::setSkin(const NineGridImage& skin, bool present)
 
 bool ControlBase::setCursor(int kind, const std::wstring& file)
 {
-    HCURSOR cursor = file.empty() ? LoadCursorW(nullptr, systemCursorName(kind)) : LoadCursorFromFileW(file.c_str());
-    if (!cursor)
+    if (!m_cursor.load(kind, file))
         return false;
-    // System cursors are shared and must never be destroyed; only our file cursors are.
-    if (m_cursorFromFile && m_cursor)
-        DestroyCursor(m_cursor);
-    m_cursor = cursor;
-    m_cursorFromFile = !file.empty();
     if (isHot())
-        SetClassLongPtrW(parentWindow(), GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(m_cursor));
+        SetClassLongPtrW(parentWindow(), GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(m_cursor.get()));
     return true;
 }
 

@@ -2,7 +2,6 @@
 
 #include "skin/Framework.h"
 #include "skin/SkinConstants.h"
-#include "skin/WindowCursors.h"
 #include "skin/WindowRegistry.h"
 
 SkinWindow::SkinWindow()
@@ -186,21 +185,13 @@ void SkinWindow::setLayered(bool layered)
 
 bool SkinWindow::setWindowCursor(int kind, const std::wstring& file)
 {
-    HCURSOR cursor = file.empty() ? LoadCursorW(nullptr, systemCursorForKind(kind)) : LoadCursorFromFileW(file.c_str());
-    if (!cursor)
+    if (!m_ownCursor.load(kind, file))
         return false;
-    HCURSOR previous = m_ownCursor;
-    const bool previousFromFile = m_ownCursorFromFile;
-    m_ownCursor = cursor;
-    m_ownCursorFromFile = !file.empty();
     if (m_hwnd) {
-        SetPropA(m_hwnd, skin::kPropClassCursor, cursor);
+        SetPropA(m_hwnd, skin::kPropClassCursor, m_ownCursor.get());
         if (m_hot == 0)
-            SetClassLongPtrW(m_hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(cursor));
+            SetClassLongPtrW(m_hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(m_ownCursor.get()));
     }
-    // System cursors are shared and must not be destroyed.
-    if (previous && previousFromFile && previous != cursor)
-        DestroyCursor(previous);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "controls/SkinElement.h"
 #include "core/Bytes.h"
 #include "drawing/Surface.h"
+#include "skin/SkinCursor.h"
 #include "imaging/NineGridImage.h"
 #include "skin/WindowOptions.h"
 
@@ -140,7 +141,6 @@ public:
     POINT cursorPosition() const;
 
 private:
-    friend class SkinWindowTestAccess;
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     // Creation.
@@ -255,7 +255,6 @@ private:
     COLORREF m_captionGlowColour = 0;
     bool m_fullRepaint = false;
     bool m_embeddedChild = false;
-    bool m_notifyParent = false;
     bool m_modal = false;
     std::function<void(HWND)> m_createdCallback;
     std::function<int(HWND)> m_closingCallback;
@@ -287,15 +286,13 @@ private:
     int m_drawTitle = 1;
     RECT m_captionRect{};
     ByteArray m_iconBytes;
-    HCURSOR m_ownCursor = nullptr;
-    bool m_ownCursorFromFile = false;
+    SkinCursor m_ownCursor;
     bool m_childrenBackground = false;
     bool m_modalReleased = false;
     bool m_surfacePressed = false;
     int m_captionButtonStyle = 0;
     std::vector<HWND> m_disabledWindows;
     bool m_nonLayeredPainting = false;
-    int m_maximiseButton = 0;
     int m_borderZone = 0;
     std::vector<OverlayRecord> m_overlays;
 };

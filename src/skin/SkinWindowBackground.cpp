@@ -8,6 +8,7 @@
 #include "imaging/SkinImage.h"
 #include "skin/LayeredDrawing.h"
 #include "skin/SkinConstants.h"
+#include "skin/WindowGeometry.h"
 #include "skin/WindowRegistry.h"
 #include "skin/WindowRouting.h"
 
@@ -79,11 +80,12 @@ void SkinWindow::startFade(UINT intervalMs)
 
 void SkinWindow::fadeStep(int step)
 {
-    if (step < 250) {
-        m_fadeAlpha = step;
-        setProp(m_hwnd, skin::kPropFadeAlpha, step);
+    const FadeFrame frame = fadeFrameForStep(step);
+    m_fading = frame.blended;
+    if (frame.blended) {
+        m_fadeAlpha = frame.alpha;
+        setProp(m_hwnd, skin::kPropFadeAlpha, frame.alpha);
     } else {
-        m_fading = false;
         setProp(m_hwnd, skin::kPropFading, 0);
     }
     buildComposedSurface();

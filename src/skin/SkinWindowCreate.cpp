@@ -198,15 +198,13 @@ void SkinWindow::followParentOnCreate(const RECT& bounds)
 {
     RECT parentRect{};
     GetWindowRect(m_parent, &parentRect);
-    m_companionIndex = attachCompanionTo(m_parent, m_hwnd, bounds.left - parentRect.left, bounds.top - parentRect.top);
+    const int offsetX = bounds.left - parentRect.left;
+    const int offsetY = bounds.top - parentRect.top;
+    m_companionIndex = attachCompanionTo(m_parent, m_hwnd, offsetX, offsetY);
     MoveWindow(m_hwnd, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
-    if (WindowRecord* parentRecord = WindowRegistry::instance().recordOf(m_parent)) {
-        (void)parentRecord;
-        if (GetPropA(m_parent, skin::kPropHostIndex)) {
-            const WPARAM offsets = MAKEWPARAM(bounds.left - parentRect.left, bounds.top - parentRect.top);
-            SendMessageW(m_parent, skin::kMsgCompanionAttached, offsets, reinterpret_cast<LPARAM>(m_hwnd));
-        }
-    }
+    // Only a host that asked for them gets companion notices.
+    if (GetPropA(m_parent, skin::kPropHostIndex))
+        SendMessageW(m_parent, skin::kMsgCompanionAttached, MAKEWPARAM(offsetX, offsetY), reinterpret_cast<LPARAM>(m_hwnd));
     m_followParent = false;
 }
 

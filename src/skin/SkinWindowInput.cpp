@@ -96,8 +96,8 @@ void SkinWindow::onMouseWheel(WPARAM wParam, LPARAM lParam)
 void SkinWindow::onMouseEnter()
 {
     m_hoverTracking = true;
-    if (m_ownCursor && reinterpret_cast<HCURSOR>(GetClassLongPtrW(m_hwnd, GCLP_HCURSOR)) != m_ownCursor)
-        SetClassLongPtrW(m_hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(m_ownCursor));
+    if (m_ownCursor && reinterpret_cast<HCURSOR>(GetClassLongPtrW(m_hwnd, GCLP_HCURSOR)) != m_ownCursor.get())
+        SetClassLongPtrW(m_hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(m_ownCursor.get()));
     fireEvent(ElementEvent::MouseEnter, {windowTarget(m_hwnd)});
 }
 

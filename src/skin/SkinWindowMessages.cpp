@@ -4,6 +4,7 @@
 
 #include "skin/Framework.h"
 #include "skin/SkinConstants.h"
+#include "skin/WindowGeometry.h"
 #include "skin/WindowRegistry.h"
 #include "skin/WindowRouting.h"
 
@@ -264,7 +265,8 @@ void SkinWindow::showRoutine(bool shown)
             m_firstShowPending = false;
             SetPropA(m_hwnd, skin::kPropFirstShowDone, reinterpret_cast<HANDLE>(1));
             compose(false, true);
-        } else {
+        } else if (!m_firstShowPending) {
+            // Before the first show the first paint composes anyway.
             compose();
         }
         m_fullRepaint = true;
@@ -322,9 +324,10 @@ void SkinWindow::handleMinMaxInfo(MINMAXINFO* info) const
 
 void SkinWindow::handleFadeTimer()
 {
-    fadeStep(m_fadeStep);
+    const int step = m_fadeStep;
+    fadeStep(step);
     m_fadeStep += 25;
-    if (m_fadeStep - 25 < 250)
+    if (fadeFrameForStep(step).blended)
         return;
     SetPropA(m_hwnd, skin::kPropFading, nullptr);
     SetPropA(m_hwnd, skin::kPropFadeSnapshot, nullptr);

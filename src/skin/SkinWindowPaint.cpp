@@ -291,8 +291,9 @@ void presentWindowArea(HWND window, const RECT& area)
 void SkinWindow::surfacePaint(HDC paintDc)
 {
     if (m_firstShowPending) {
-        compose();
+        // The effect plays the window's picture, so it needs one composed before it.
         if (m_showEffect != 0 && !GetPropA(m_hwnd, skin::kPropShowEffectPlayed)) {
+            compose();
             setProp(m_hwnd, skin::kPropShowEffectPlayed, 1);
             playShowEffect();
         }
@@ -300,6 +301,7 @@ void SkinWindow::surfacePaint(HDC paintDc)
         showShadow(true);
         m_firstShowPending = false;
         setProp(m_hwnd, skin::kPropFirstShowDone, 1);
+        return;
     }
     buildComposedSurface();
     if (m_layered)

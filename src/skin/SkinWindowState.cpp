@@ -228,7 +228,7 @@ void SkinWindow::resetWindowFields()
     m_captionStyle = 0;
     m_captionGlow = true;
     m_captionGlowColour = 0;
-    m_fullRepaint = m_embeddedChild = m_notifyParent = m_modal = false;
+    m_fullRepaint = m_embeddedChild = m_modal = false;
     m_createdCallback = nullptr;
     m_closingCallback = nullptr;
     m_sizingCallback = nullptr;
@@ -252,13 +252,11 @@ void SkinWindow::resetWindowFields()
     m_drawTitle = 1;
     m_captionRect = {};
     m_iconBytes.clear();
-    m_ownCursor = nullptr;
-    m_ownCursorFromFile = false;
+    m_ownCursor.reset();
     m_childrenBackground = m_modalReleased = m_surfacePressed = false;
     m_captionButtonStyle = 0;
     m_disabledWindows.clear();
     m_nonLayeredPainting = false;
-    m_maximiseButton = 0;
     m_borderZone = 0;
     m_overlays.clear();
 }

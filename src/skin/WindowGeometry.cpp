@@ -184,21 +184,3 @@ FadeFrame fadeFrameForStep(int step)
         return { true, step };
     return { false, 255 };
 }
-
-std::vector<FadeFrame> fadeSequence()
-{
-    std::vector<FadeFrame> frames;
-    for (int step = 25; step <= 250; step += 25)
-        frames.push_back(fadeFrameForStep(step));
-    return frames;
-}
-
-std::vector<int> transitionOpacities(int startOpacity, int stepSize)
-{
-    const int step = stepSize > 0 ? stepSize : 25;
-    std::vector<int> opacities;
-    for (int opacity = startOpacity; opacity <= 200; opacity += step)
-        opacities.push_back(opacity);
-    opacities.push_back(255);
-    return opacities;
-}

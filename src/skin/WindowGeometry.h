@@ -96,8 +96,3 @@ struct FadeFrame {
 
 // The fade timer starts at step 25 and adds 25 a tick; from 250 on the fade is over.
 FadeFrame fadeFrameForStep(int step);
-std::vector<FadeFrame> fadeSequence();
-
-// The opacities a control transition blends at, from `startOpacity` in `stepSize` steps. The
-// last entry is always 255: past 200 the new picture is copied whole.
-std::vector<int> transitionOpacities(int startOpacity, int stepSize = 25);
