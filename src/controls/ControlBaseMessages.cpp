@@ -102,7 +102,7 @@ void ControlBase::onSetFocus(HWND window)
     if (m_savedKeyTarget != plainDefaultTarget()) {
         HWND focus = GetFocus();
         if (focus && focus != window && IsChild(window, focus))
-            SetPropA(window, skin::kPropWindowProc, reinterpret_cast<HANDLE>(plainDefaultTarget()));
+            skin::setProperty(window, skin::kPropWindowProc, plainDefaultTarget());
     }
     SetFocus(window);
     fireEvent(ElementEvent::Activated, {id()});
@@ -111,7 +111,7 @@ void ControlBase::onSetFocus(HWND window)
 void ControlBase::onKillFocus(HWND window)
 {
     if (m_savedKeyTarget != 0)
-        SetPropA(window, skin::kPropWindowProc, reinterpret_cast<HANDLE>(m_savedKeyTarget));
+        skin::setProperty(window, skin::kPropWindowProc, m_savedKeyTarget);
     fireEvent(ElementEvent::Deactivated, {id()});
     const ControlRecord* own = record();
     if (own && (own->kind == 3 || own->kind == 4))

@@ -18,7 +18,7 @@ public:
     explicit PresentingGuard(HWND window)
         : m_window(window)
     {
-        SetPropA(m_window, skin::kPropPresenting, reinterpret_cast<HANDLE>(1));
+        skin::setProperty(m_window, skin::kPropPresenting, 1);
     }
     ~PresentingGuard() { SetPropA(m_window, skin::kPropPresenting, nullptr); }
     PresentingGuard(const PresentingGuard&) = delete;

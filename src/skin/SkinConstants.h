@@ -89,4 +89,15 @@ constexpr int kKindCaptionButtons = 19;
 constexpr int kKindWantsChildMoves = 27;
 constexpr int kKindKeepsTab = 29;
 
+// Integer values of the window properties; a missing property reads as 0.
+inline void setProperty(HWND window, const char* name, INT_PTR value)
+{
+    SetPropA(window, name, reinterpret_cast<HANDLE>(value));
+}
+
+inline INT_PTR property(HWND window, const char* name)
+{
+    return reinterpret_cast<INT_PTR>(GetPropA(window, name));
+}
+
 }  // namespace skin

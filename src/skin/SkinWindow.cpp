@@ -61,7 +61,7 @@ void SkinWindow::setVisible(bool visible)
         return;
     ShowWindow(m_hwnd, visible ? SW_SHOWNA : SW_HIDE);
     if (m_embeddedChild)
-        SetPropA(m_hwnd, skin::kPropHiddenByProgram, reinterpret_cast<HANDLE>(visible ? 0 : 1));
+        skin::setProperty(m_hwnd, skin::kPropHiddenByProgram, visible ? 0 : 1);
 }
 
 void SkinWindow::setText(const std::wstring& text)
@@ -179,7 +179,7 @@ void SkinWindow::setLayered(bool layered)
         return;
     const LONG_PTR exStyle = GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE);
     SetWindowLongPtrW(m_hwnd, GWL_EXSTYLE, layered ? exStyle | WS_EX_LAYERED : exStyle & ~WS_EX_LAYERED);
-    SetPropA(m_hwnd, skin::kPropLayered, reinterpret_cast<HANDLE>(layered ? 1 : 0));
+    skin::setProperty(m_hwnd, skin::kPropLayered, layered ? 1 : 0);
     compose(true);
 }
 

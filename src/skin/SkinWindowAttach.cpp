@@ -21,7 +21,7 @@ bool SkinWindow::attachExisting(HWND window, const WindowOptions& options, bool 
     WindowRegistry& registry = WindowRegistry::instance();
     int index = registryIndexOf(window);
     if (!registry.record(index))
-        index = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, skin::kPropHostIndex)));
+        index = static_cast<int>(skin::property(window, skin::kPropHostIndex));
     if (WindowRecord* reused = registry.record(index)) {
         reused->clearLists();
         reused->free = false;
@@ -59,7 +59,7 @@ bool SkinWindow::attachExisting(HWND window, const WindowOptions& options, bool 
     if (m_layered)
         SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_LAYERED);
     if (child && m_parent) {
-        SetPropA(window, skin::kPropFrameworkChild, reinterpret_cast<HANDLE>(1));
+        skin::setProperty(window, skin::kPropFrameworkChild, 1);
         SetPropA(window, skin::kPropFrameworkParent, m_parent);
         if (WindowRecord* parentRecord = registry.recordOf(m_parent))
             parentRecord->childWindows.push_back(window);
@@ -68,6 +68,6 @@ bool SkinWindow::attachExisting(HWND window, const WindowOptions& options, bool 
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&windowProcedure)));
     onCreated(window);
     // The default tail calls the window's own procedure through this property.
-    SetPropA(window, skin::kPropWindowProc, reinterpret_cast<HANDLE>(m_chainedProc));
+    skin::setProperty(window, skin::kPropWindowProc, reinterpret_cast<INT_PTR>(m_chainedProc));
     return true;
 }

@@ -17,11 +17,6 @@ namespace {
 constexpr int kPixelFormat32bppPArgb = 0xE200B;
 constexpr int kImageLockWrite = 2;
 
-void setProp(HWND window, const char* name, INT_PTR value)
-{
-    SetPropA(window, name, reinterpret_cast<HANDLE>(value));
-}
-
 Surface copyOf(const Surface& source)
 {
     Surface copy(source.width(), source.height());
@@ -70,12 +65,12 @@ void SkinWindow::startFade(UINT intervalMs)
     if (m_fadeTimer)
         KillTimer(m_hwnd, m_fadeTimer);
     m_fading = true;
-    setProp(m_hwnd, skin::kPropFading, 1);
-    setProp(m_hwnd, skin::kPropFadeSnapshot, reinterpret_cast<INT_PTR>(m_fadeSnapshot.dc()));
+    skin::setProperty(m_hwnd, skin::kPropFading, 1);
+    skin::setProperty(m_hwnd, skin::kPropFadeSnapshot, reinterpret_cast<INT_PTR>(m_fadeSnapshot.dc()));
     m_fadeTimer = SetTimer(m_hwnd, skin::kFadeTimerId, intervalMs, nullptr);
     m_fadeStep = 25;
     m_fadeAlpha = 25;
-    setProp(m_hwnd, skin::kPropFadeAlpha, 25);
+    skin::setProperty(m_hwnd, skin::kPropFadeAlpha, 25);
 }
 
 void SkinWindow::fadeStep(int step)
@@ -84,9 +79,9 @@ void SkinWindow::fadeStep(int step)
     m_fading = frame.blended;
     if (frame.blended) {
         m_fadeAlpha = frame.alpha;
-        setProp(m_hwnd, skin::kPropFadeAlpha, frame.alpha);
+        skin::setProperty(m_hwnd, skin::kPropFadeAlpha, frame.alpha);
     } else {
-        setProp(m_hwnd, skin::kPropFading, 0);
+        skin::setProperty(m_hwnd, skin::kPropFading, 0);
     }
     buildComposedSurface();
     presentComposed();

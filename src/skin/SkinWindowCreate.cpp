@@ -11,11 +11,6 @@ namespace {
 constexpr DWORD kModalStyle = 0x40 | WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU;
 constexpr DWORD kHiddenStyle = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU;
 
-void setProp(HWND window, const char* name, INT_PTR value)
-{
-    SetPropA(window, name, reinterpret_cast<HANDLE>(value));
-}
-
 }  // namespace
 
 LRESULT CALLBACK SkinWindow::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
@@ -24,7 +19,7 @@ LRESULT CALLBACK SkinWindow::windowProcedure(HWND window, UINT message, WPARAM w
         // Until WM_CREATE stores the index, the object travels in the creation data.
         auto* creating = static_cast<SkinWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         if (creating)
-            setProp(window, skin::kPropRegistryIndex, creating->registryIndex());
+            skin::setProperty(window, skin::kPropRegistryIndex, creating->registryIndex());
     }
     WindowRecord* record = WindowRegistry::instance().recordOf(window);
     if (!record || !record->object)
@@ -146,24 +141,24 @@ void SkinWindow::onCreated(HWND window)
 {
     m_hwnd = window;
     setParentWindow(window);
-    setProp(window, skin::kPropWindowProc, reinterpret_cast<INT_PTR>(&windowProcedure));
-    setProp(window, skin::kPropRegistryIndex, registryIndex());
-    setProp(window, skin::kPropFrameworkWindow, 1);
-    setProp(window, skin::kPropClassCursor, static_cast<INT_PTR>(GetClassLongPtrW(window, GCLP_HCURSOR)));
+    skin::setProperty(window, skin::kPropWindowProc, reinterpret_cast<INT_PTR>(&windowProcedure));
+    skin::setProperty(window, skin::kPropRegistryIndex, registryIndex());
+    skin::setProperty(window, skin::kPropFrameworkWindow, 1);
+    skin::setProperty(window, skin::kPropClassCursor, static_cast<INT_PTR>(GetClassLongPtrW(window, GCLP_HCURSOR)));
     if (m_layered)
-        setProp(window, skin::kPropLayered, 1);
+        skin::setProperty(window, skin::kPropLayered, 1);
     if (WindowRecord* entry = record()) {
         entry->hwnd = window;
         entry->object = this;
     }
     if (m_borderWidth > 0) {
         if (m_border) {
-            setProp(window, skin::kPropClipBorder, m_borderWidth - 1);
+            skin::setProperty(window, skin::kPropClipBorder, m_borderWidth - 1);
             if (m_roundedBorder)
-                setProp(window, skin::kPropClipRadius, 5);
+                skin::setProperty(window, skin::kPropClipRadius, 5);
         } else {
-            setProp(window, skin::kPropClipBorder, m_borderWidth);
-            setProp(window, skin::kPropClipRadius, m_skin.GetCornerRadius());
+            skin::setProperty(window, skin::kPropClipBorder, m_borderWidth);
+            skin::setProperty(window, skin::kPropClipRadius, m_skin.GetCornerRadius());
         }
     }
     applyWindowRegion();
@@ -188,7 +183,7 @@ void SkinWindow::onCreated(HWND window)
         m_captionStyle = 1;
 
     if (m_layered || m_border || m_roundedBorder)
-        setProp(window, skin::kPropClipRadius, 8);
+        skin::setProperty(window, skin::kPropClipRadius, 8);
     layoutCaption();
     m_fullRepaint = true;
     compose();

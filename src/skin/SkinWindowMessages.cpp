@@ -200,7 +200,7 @@ bool SkinWindow::handleClose()
     showShadow(false);
     playHideEffect();
     if (m_chainedProc)
-        SetPropA(m_hwnd, skin::kPropWindowProc, reinterpret_cast<HANDLE>(m_chainedProc));
+        skin::setProperty(m_hwnd, skin::kPropWindowProc, reinterpret_cast<INT_PTR>(m_chainedProc));
     if (m_modal && !m_modalReleased)
         releaseDisabledWindows();
     return true;
@@ -263,7 +263,7 @@ void SkinWindow::showRoutine(bool shown)
     if (shown) {
         if (m_embeddedChild && m_firstShowPending) {
             m_firstShowPending = false;
-            SetPropA(m_hwnd, skin::kPropFirstShowDone, reinterpret_cast<HANDLE>(1));
+            skin::setProperty(m_hwnd, skin::kPropFirstShowDone, 1);
             compose(false, true);
         } else if (!m_firstShowPending) {
             // Before the first show the first paint composes anyway.

@@ -18,11 +18,6 @@ namespace {
 
 constexpr int kSmoothingAntiAlias = 4;
 
-void setProp(HWND window, const char* name, INT_PTR value)
-{
-    SetPropA(window, name, reinterpret_cast<HANDLE>(value));
-}
-
 void outline(Graphics& graphics, float inset, float width, float height, int radius, COLORREF colour, int alpha)
 {
     GraphicsPath path;
@@ -66,7 +61,7 @@ void SkinWindow::compose(bool present, bool redrawControls)
             BitBlt(m_backgroundLayer.dc(), 0, 0, width, height, source, offset.x, offset.y, SRCCOPY);
         }
     }
-    setProp(m_hwnd, skin::kPropBackgroundLayer, reinterpret_cast<INT_PTR>(m_backgroundLayer.dc()));
+    skin::setProperty(m_hwnd, skin::kPropBackgroundLayer, reinterpret_cast<INT_PTR>(m_backgroundLayer.dc()));
     if (m_backgroundLayer) {
         Graphics graphics;
         if (graphics.CreateFromHDC(m_backgroundLayer.dc())) {
@@ -194,7 +189,7 @@ void SkinWindow::buildComposedSurface()
             alphaBlend(dc, 0, 0, width, height, m_captionLayer.dc(), 0, 0, width, height, 255);
     }
     m_composed = std::move(composed);
-    setProp(m_hwnd, skin::kPropComposedSurface, reinterpret_cast<INT_PTR>(m_composed.dc()));
+    skin::setProperty(m_hwnd, skin::kPropComposedSurface, reinterpret_cast<INT_PTR>(m_composed.dc()));
 }
 
 void SkinWindow::composeControls(Surface& composed)
@@ -202,8 +197,8 @@ void SkinWindow::composeControls(Surface& composed)
     WindowRecord* entry = record();
     if (!entry)
         return;
-    const auto border = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(m_hwnd, skin::kPropClipBorder)));
-    const auto radius = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(m_hwnd, skin::kPropClipRadius)));
+    const auto border = static_cast<int>(skin::property(m_hwnd, skin::kPropClipBorder));
+    const auto radius = static_cast<int>(skin::property(m_hwnd, skin::kPropClipRadius));
     HDC dc = composed.dc();
     HRGN clip = CreateRoundRectRgn(border, border, composed.width() - border + 1, composed.height() - border + 1,
         radius, radius);
@@ -294,13 +289,13 @@ void SkinWindow::surfacePaint(HDC paintDc)
         // The effect plays the window's picture, so it needs one composed before it.
         if (m_showEffect != 0 && !GetPropA(m_hwnd, skin::kPropShowEffectPlayed)) {
             compose();
-            setProp(m_hwnd, skin::kPropShowEffectPlayed, 1);
+            skin::setProperty(m_hwnd, skin::kPropShowEffectPlayed, 1);
             playShowEffect();
         }
         compose(true);
         showShadow(true);
         m_firstShowPending = false;
-        setProp(m_hwnd, skin::kPropFirstShowDone, 1);
+        skin::setProperty(m_hwnd, skin::kPropFirstShowDone, 1);
         return;
     }
     buildComposedSurface();

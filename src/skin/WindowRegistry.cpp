@@ -76,5 +76,5 @@ int registryIndexOf(HWND window)
 {
     if (!window)
         return 0;
-    return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, skin::kPropRegistryIndex)));
+    return static_cast<int>(skin::property(window, skin::kPropRegistryIndex));
 }
