@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "controls/ControlBase.h"
+#include "element/ControlBase.h"
 
 // A flat rounded tile with centred text: the smallest control that shows the framework's
 // hot, pressed and disabled states.

@@ -1,13 +1,10 @@
 #include "skin/Framework.h"
 
 #include "drawing/Gdiplus.h"
-#include "imaging/SkinPictures.h"
-#include "skin/SkinConstants.h"
+#include "element/FrameworkResources.h"
+#include "element/SkinConstants.h"
 
 namespace {
-
-constexpr int kIconResource = 129;
-constexpr std::uint32_t kRadioSeparator = 0x7F007F;
 
 // The shadow window's procedure arrives with the shadow itself; until then the class
 // behaves as a plain window.
@@ -16,38 +13,16 @@ LRESULT CALLBACK shadowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HICON loadSmallIcon()
-{
-    HINSTANCE module = GetModuleHandleW(nullptr);
-    auto icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 16, 16, 0));
-    if (!icon)
-        icon = static_cast<HICON>(LoadImageW(module, L"DEFAULT_ICON", IMAGE_ICON, 16, 16, 0));
-    return icon;
-}
-
 }  // namespace
-
-FrameworkResources& framework()
-{
-    static FrameworkResources resources;
-    return resources;
-}
 
 void initialiseFramework()
 {
-    FrameworkResources& shared = framework();
-    if (shared.initialised)
+    static bool initialised = false;
+    if (initialised)
         return;
-    shared.initialised = true;
+    initialised = true;
     startGdiplus();
-    shared.forwardedMessages.clear();
-    shared.smallIcon = loadSmallIcon();
-    shared.trimDisabled = true;
-    shared.handCursor = LoadCursorW(nullptr, IDC_HAND);
-    shared.textCursor = LoadCursorW(nullptr, IDC_IBEAM);
-    shared.sizeWeCursor = LoadCursorW(nullptr, IDC_SIZEWE);
-    shared.checkBoxStrip.LoadStrip(kCheckBoxStrip.bytes());
-    shared.radioStrip.LoadStrip(kRadioStrip.bytes(), kRadioSeparator);
+    loadFrameworkResources();
     registerSkinClass(skin::kShadowClassName, &shadowProcedure);
 }
 

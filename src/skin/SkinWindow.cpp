@@ -1,8 +1,8 @@
 #include "skin/SkinWindow.h"
 
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
 #include "skin/Framework.h"
-#include "skin/SkinConstants.h"
-#include "skin/WindowRegistry.h"
 
 SkinWindow::SkinWindow()
 {
@@ -15,6 +15,13 @@ SkinWindow::~SkinWindow()
         DestroyWindow(m_hwnd);
     if (!m_className.empty())
         UnregisterClassW(m_className.c_str(), GetModuleHandleW(nullptr));
+}
+
+SkinWindow* SkinWindow::fromHandle(HWND window)
+{
+    // Only windows acquire window records, so the record's element is a window.
+    WindowRecord* entry = WindowRegistry::instance().recordOf(window);
+    return entry ? static_cast<SkinWindow*>(entry->object) : nullptr;
 }
 
 WindowRecord* SkinWindow::record() const

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "controls/SkinElement.h"
 #include "core/Bytes.h"
 #include "drawing/Surface.h"
-#include "skin/SkinCursor.h"
+#include "element/SkinCursor.h"
+#include "element/SkinElement.h"
 #include "imaging/NineGridImage.h"
 #include "skin/WindowOptions.h"
 
@@ -44,6 +44,9 @@ public:
     // Alternatives that skin a window someone else created; the program never calls them.
     bool skinExistingWindow(HWND window, const WindowOptions& options = {});
     bool skinExistingChild(HWND window, const WindowOptions& options = {});
+
+    // The window object behind a framework window, or null.
+    static SkinWindow* fromHandle(HWND window);
 
     HWND handle() const { return m_hwnd; }
     int registryIndex() const { return id(); }
@@ -107,7 +110,7 @@ public:
     const Surface& composedSurface() const { return m_composed; }
     HDC backgroundLayerDc() const { return m_backgroundLayer.dc(); }
     // Rebuilds the composed surface from the present layers and puts it on screen.
-    void presentArea(const RECT& area);
+    void presentArea(const RECT& area) override;
     // True where the composed surface has a visible pixel.
     bool isOpaqueAt(int x, int y) const;
     // The composed picture scaled to the given size, as PNG; empty when there is none.

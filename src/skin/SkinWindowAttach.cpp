@@ -1,8 +1,8 @@
 #include "skin/SkinWindow.h"
 
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
 #include "skin/Framework.h"
-#include "skin/SkinConstants.h"
-#include "skin/WindowRegistry.h"
 
 bool SkinWindow::skinExistingWindow(HWND window, const WindowOptions& options)
 {

@@ -5,12 +5,12 @@
 #include "drawing/Bitmap.h"
 #include "drawing/Graphics.h"
 #include "drawing/Image.h"
+#include "drawing/LayeredDrawing.h"
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
+#include "element/WindowRouting.h"
 #include "imaging/SkinImage.h"
-#include "skin/LayeredDrawing.h"
-#include "skin/SkinConstants.h"
 #include "skin/WindowGeometry.h"
-#include "skin/WindowRegistry.h"
-#include "skin/WindowRouting.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include "drawing/Bitmap.h"
 #include "drawing/Colour.h"
 #include "drawing/Font.h"
+#include "drawing/GlowText.h"
 #include "drawing/Graphics.h"
+#include "drawing/LayeredDrawing.h"
 #include "drawing/SolidBrush.h"
 #include "drawing/StringFormat.h"
 #include "drawing/TextMeasure.h"
-#include "skin/GlowText.h"
-#include "skin/LayeredDrawing.h"
-#include "skin/SkinConstants.h"
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
 #include "skin/WindowGeometry.h"
-#include "skin/WindowRegistry.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "skin/SkinWindow.h"
 
-#include "skin/SkinConstants.h"
-#include "skin/WindowRegistry.h"
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
 
 int SkinWindow::attachCompanion(HWND companion)
 {

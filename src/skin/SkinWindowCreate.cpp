@@ -1,10 +1,10 @@
 #include "skin/SkinWindow.h"
 
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
 #include "imaging/SkinImage.h"
 #include "skin/Framework.h"
-#include "skin/SkinConstants.h"
 #include "skin/WindowGeometry.h"
-#include "skin/WindowRegistry.h"
 
 namespace {
 
@@ -18,13 +18,16 @@ LRESULT CALLBACK SkinWindow::windowProcedure(HWND window, UINT message, WPARAM w
     if (message == WM_NCCREATE) {
         // Until WM_CREATE stores the index, the object travels in the creation data.
         auto* creating = static_cast<SkinWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        if (creating)
+        WindowRecord* entry = creating ? creating->record() : nullptr;
+        if (entry) {
             skin::setProperty(window, skin::kPropRegistryIndex, creating->registryIndex());
+            entry->hwnd = window;
+        }
     }
-    WindowRecord* record = WindowRegistry::instance().recordOf(window);
-    if (!record || !record->object)
+    SkinWindow* self = fromHandle(window);
+    if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
-    return record->object->handleMessage(window, message, wParam, lParam);
+    return self->handleMessage(window, message, wParam, lParam);
 }
 
 HWND SkinWindow::createWindow(const WindowOptions& options)

@@ -2,11 +2,11 @@
 
 #include <windowsx.h>
 
-#include "controls/ControlBase.h"
-#include "skin/SkinConstants.h"
+#include "element/ControlBase.h"
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
+#include "element/WindowRouting.h"
 #include "skin/WindowGeometry.h"
-#include "skin/WindowRegistry.h"
-#include "skin/WindowRouting.h"
 
 namespace {
 

@@ -2,11 +2,12 @@
 
 #include <windowsx.h>
 
+#include "element/FrameworkResources.h"
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
+#include "element/WindowRouting.h"
 #include "skin/Framework.h"
-#include "skin/SkinConstants.h"
 #include "skin/WindowGeometry.h"
-#include "skin/WindowRegistry.h"
-#include "skin/WindowRouting.h"
 
 namespace {
 

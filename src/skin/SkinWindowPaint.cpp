@@ -1,18 +1,18 @@
 #include "skin/SkinWindow.h"
 
-#include "controls/ControlBase.h"
 #include "drawing/Colour.h"
 #include "drawing/Graphics.h"
 #include "drawing/GraphicsPath.h"
 #include "drawing/Image.h"
+#include "drawing/LayeredDrawing.h"
 #include "drawing/Pen.h"
 #include "drawing/SolidBrush.h"
 #include "drawing/TextureBrush.h"
-#include "skin/LayeredDrawing.h"
-#include "skin/SkinConstants.h"
+#include "element/ControlBase.h"
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
+#include "element/WindowRouting.h"
 #include "skin/WindowGeometry.h"
-#include "skin/WindowRegistry.h"
-#include "skin/WindowRouting.h"
 
 namespace {
 
@@ -82,8 +82,8 @@ void SkinWindow::compose(bool present, bool redrawControls)
     if (present)
         presentComposed();
     if (parent && GetPropA(parent, skin::kPropLayered) && GetPropA(parent, skin::kPropFirstShowDone))
-        if (WindowRecord* parentRecord = WindowRegistry::instance().recordOf(parent))
-            parentRecord->object->buildComposedSurface();
+        if (SkinWindow* parentWindow = fromHandle(parent))
+            parentWindow->buildComposedSurface();
     m_fullRepaint = false;
 }
 
@@ -213,12 +213,11 @@ void SkinWindow::composeControls(Surface& composed)
     for (HWND child : entry->childWindows) {
         if (!IsWindow(child) || !IsWindowVisible(child) || !GetPropA(child, skin::kPropFrameworkChild))
             continue;
-        WindowRecord* childRecord = WindowRegistry::instance().recordOf(child);
-        if (!childRecord || !childRecord->object)
+        SkinWindow* childWindow = fromHandle(child);
+        if (!childWindow)
             continue;
-        SkinWindow& childWindow = *childRecord->object;
-        childWindow.buildComposedSurface();
-        const Surface& picture = childWindow.composedSurface();
+        childWindow->buildComposedSurface();
+        const Surface& picture = childWindow->composedSurface();
         RECT bounds{};
         GetWindowRect(child, &bounds);
         MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&bounds), 2);
@@ -265,24 +264,6 @@ void SkinWindow::presentArea(const RECT& area)
     ReleaseDC(m_hwnd, dc);
 }
 
-void presentWindowArea(HWND window, const RECT& area)
-{
-    WindowRecord* entry = WindowRegistry::instance().recordOf(window);
-    if (!entry || !entry->object)
-        return;
-    if (GetPropA(window, skin::kPropFrameworkChild) && !GetPropA(window, skin::kPropLayered)) {
-        auto host = static_cast<HWND>(GetPropA(window, skin::kPropFrameworkParent));
-        WindowRecord* hostRecord = WindowRegistry::instance().recordOf(host);
-        if (hostRecord && hostRecord->object && GetPropA(host, skin::kPropLayered)) {
-            RECT moved = area;
-            MapWindowPoints(window, host, reinterpret_cast<POINT*>(&moved), 2);
-            hostRecord->object->presentArea(moved);
-            return;
-        }
-    }
-    entry->object->presentArea(area);
-}
-
 void SkinWindow::surfacePaint(HDC paintDc)
 {
     if (m_firstShowPending) {
@@ -309,9 +290,9 @@ void SkinWindow::showPaint()
 {
     HWND parent = m_embeddedChild ? GetParent(m_hwnd) : nullptr;
     if (parent) {
-        if (WindowRecord* parentRecord = WindowRegistry::instance().recordOf(parent)) {
-            parentRecord->object->buildComposedSurface();
-            parentRecord->object->presentComposed();
+        if (SkinWindow* parentWindow = fromHandle(parent)) {
+            parentWindow->buildComposedSurface();
+            parentWindow->presentComposed();
             return;
         }
     }

@@ -1,9 +1,9 @@
 #include "skin/SkinWindow.h"
 
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
+#include "element/WindowRouting.h"
 #include "skin/Framework.h"
-#include "skin/SkinConstants.h"
-#include "skin/WindowRegistry.h"
-#include "skin/WindowRouting.h"
 
 void SkinWindow::handlePositionChanging(WINDOWPOS* position)
 {

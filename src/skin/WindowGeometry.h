@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "skin/WindowRegistry.h"
+#include "element/WindowRegistry.h"
 
 // The arithmetic of skinned windows, apart from any window: where a window opens, where its
 // caption goes, which border zone or control a point falls on, the focus order, where the

@@ -6,13 +6,13 @@
 #include <functional>
 
 #include "drawing/Colour.h"
+#include "drawing/GlowText.h"
 #include "drawing/Graphics.h"
 #include "drawing/GraphicsPath.h"
+#include "drawing/LayeredDrawing.h"
 #include "drawing/SolidBrush.h"
 #include "drawing/Surface.h"
 #include "skin/Framework.h"
-#include "skin/GlowText.h"
-#include "skin/LayeredDrawing.h"
 #include "skin/SkinWindow.h"
 
 namespace {

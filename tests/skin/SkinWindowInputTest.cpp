@@ -4,9 +4,9 @@
 
 #include "TestControls.h"
 #include "TestSupport.h"
-#include "skin/SkinConstants.h"
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
 #include "skin/SkinWindow.h"
-#include "skin/WindowRegistry.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "element/SkinConstants.h"
 #include "imaging/Pictures.h"
-#include "skin/SkinConstants.h"
 #include "skin/SkinWindow.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include "TestSupport.h"
 #include "drawing/Bitmap.h"
 #include "drawing/Image.h"
+#include "element/SkinConstants.h"
 #include "imaging/Pictures.h"
-#include "skin/SkinConstants.h"
 #include "skin/SkinWindow.h"
 
 namespace {

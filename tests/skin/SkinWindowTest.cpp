@@ -5,10 +5,10 @@
 #include "TestControls.h"
 #include "TestSupport.h"
 #include "drawing/LiveObjects.h"
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
 #include "skin/Framework.h"
-#include "skin/SkinConstants.h"
 #include "skin/SkinWindow.h"
-#include "skin/WindowRegistry.h"
 
 namespace {
 

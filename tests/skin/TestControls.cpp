@@ -3,7 +3,7 @@
 #include "drawing/Colour.h"
 #include "drawing/Graphics.h"
 #include "drawing/SolidBrush.h"
-#include "skin/SkinConstants.h"
+#include "element/SkinConstants.h"
 
 void TestTile::redraw(int reason)
 {

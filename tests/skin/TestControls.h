@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "controls/ControlBase.h"
+#include "element/ControlBase.h"
 
 // A control that paints itself in one opaque colour and counts what reaches it.
 class TestTile : public ControlBase {

@@ -5,13 +5,13 @@
 
 #include "drawing/Bitmap.h"
 #include "drawing/Font.h"
+#include "drawing/GlowText.h"
 #include "drawing/Graphics.h"
 #include "drawing/LiveObjects.h"
 #include "drawing/SolidBrush.h"
 #include "drawing/StringFormat.h"
 #include "drawing/Surface.h"
 #include "imaging/Pictures.h"
-#include "skin/GlowText.h"
 
 namespace {
 

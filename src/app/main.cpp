@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "core/Program.h"
+#include "app/Program.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {

@@ -1,12 +1,12 @@
-#include "controls/ControlBase.h"
+#include "element/ControlBase.h"
 
 #include <memory>
 
 #include "core/ThreadTimers.h"
 #include "drawing/Graphics.h"
-#include "skin/SkinConstants.h"
-#include "skin/WindowRegistry.h"
-#include "skin/WindowRouting.h"
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
+#include "element/WindowRouting.h"
 
 namespace {
 

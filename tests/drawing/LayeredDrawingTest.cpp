@@ -6,10 +6,10 @@
 #include "core/UniqueHandle.h"
 #include "drawing/Graphics.h"
 #include "drawing/GraphicsPath.h"
+#include "drawing/LayeredDrawing.h"
 #include "drawing/LiveObjects.h"
 #include "drawing/SolidBrush.h"
 #include "drawing/Surface.h"
-#include "skin/LayeredDrawing.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "ControlTestSupport.h"
-#include "skin/SkinConstants.h"
-#include "skin/WindowRouting.h"
+#include "element/SkinConstants.h"
+#include "element/WindowRouting.h"
 
 namespace {
 

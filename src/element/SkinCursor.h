@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "skin/WindowCursors.h"
+#include "element/WindowCursors.h"
 
 // A cursor chosen by kind (a shared system cursor) or loaded from a file (our own). Only a
 // file's cursor is destroyed: system cursors are shared by every program and must live on.

@@ -61,6 +61,9 @@ public:
     // Re-renders the element's picture; `reason` tells what changed (0 only re-render,
     // 9 also present).
     virtual void redraw(int reason) { (void)reason; }
+    // Rebuilds the element's composed picture for a changed area (client coordinates) and
+    // puts it on screen; only windows have one.
+    virtual void presentArea(const RECT& area) { (void)area; }
     // True swallows the message before the element's own handling.
     virtual bool filterMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     {

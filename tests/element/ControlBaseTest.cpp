@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "ControlTestSupport.h"
-#include "controls/ControlBase.h"
-#include "skin/SkinConstants.h"
-#include "skin/WindowRouting.h"
+#include "element/ControlBase.h"
+#include "element/SkinConstants.h"
+#include "element/WindowRouting.h"
 
 namespace {
 

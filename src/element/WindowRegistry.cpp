@@ -1,6 +1,6 @@
-#include "skin/WindowRegistry.h"
+#include "element/WindowRegistry.h"
 
-#include "skin/SkinConstants.h"
+#include "element/SkinConstants.h"
 
 ControlRecord* WindowRecord::control(int id)
 {
@@ -23,7 +23,7 @@ WindowRegistry& WindowRegistry::instance()
     return registry;
 }
 
-int WindowRegistry::acquire(SkinWindow* owner)
+int WindowRegistry::acquire(SkinElement* owner)
 {
     std::size_t index = 0;
     while (index < m_records.size() && !m_records[index]->free)
@@ -60,7 +60,9 @@ WindowRecord* WindowRegistry::record(int index)
 
 WindowRecord* WindowRegistry::recordOf(HWND window)
 {
-    return record(registryIndexOf(window));
+    // A freed record may already belong to the next window: a stale property must not reach it.
+    WindowRecord* entry = record(registryIndexOf(window));
+    return entry && !entry->free && entry->hwnd == window ? entry : nullptr;
 }
 
 int WindowRegistry::runningModalLoops() const

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "TestSupport.h"
-#include "core/AutostartRepair.h"
+#include "app/AutostartRepair.h"
 #include "core/EmbeddedFile.h"
 #include "core/Runtime.h"
 #include "core/Win32Handles.h"

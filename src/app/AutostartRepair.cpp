@@ -1,10 +1,10 @@
-#include "core/AutostartRepair.h"
+#include "app/AutostartRepair.h"
 
 #include <cstring>
 
+#include "app/Program.h"
 #include "core/EmbeddedFile.h"
 #include "core/Process.h"
-#include "core/Program.h"
 #include "core/Runtime.h"
 #include "core/ValueFunctions.h"
 #include "core/Win32Handles.h"

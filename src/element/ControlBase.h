@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/SkinElement.h"
 #include "drawing/Surface.h"
-#include "skin/SkinCursor.h"
+#include "element/SkinCursor.h"
+#include "element/SkinElement.h"
 
 struct ControlRecord;
 struct WindowRecord;

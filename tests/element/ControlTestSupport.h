@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/ControlBase.h"
-#include "skin/WindowRegistry.h"
+#include "element/ControlBase.h"
+#include "element/WindowRegistry.h"
 
 constexpr std::uint32_t kOpaqueBlue = 0xFF0000FF;
 constexpr std::uint32_t kOpaqueRed = 0xFFFF0000;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/SkinConstants.h"
+#include "element/SkinConstants.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "skin/GlowText.h"
+#include "drawing/GlowText.h"
 
 #include <algorithm>
 

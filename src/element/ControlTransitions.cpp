@@ -1,9 +1,9 @@
-#include "controls/ControlBase.h"
+#include "element/ControlBase.h"
 
 #include <algorithm>
 
 #include "core/ThreadTimers.h"
-#include "skin/WindowRegistry.h"
+#include "element/WindowRegistry.h"
 
 namespace {
 

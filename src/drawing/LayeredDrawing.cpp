@@ -1,4 +1,4 @@
-#include "skin/LayeredDrawing.h"
+#include "drawing/LayeredDrawing.h"
 
 #include <algorithm>
 

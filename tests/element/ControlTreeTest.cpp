@@ -7,7 +7,7 @@
 #include "ControlTestSupport.h"
 #include "core/ThreadTimers.h"
 #include "drawing/LiveObjects.h"
-#include "skin/SkinConstants.h"
+#include "element/SkinConstants.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "controls/SkinElement.h"
+#include "element/SkinElement.h"
 
 #include <algorithm>
 
 #include "drawing/Gdiplus.h"
-#include "skin/SkinConstants.h"
-#include "skin/WindowRegistry.h"
-#include "skin/WindowRouting.h"
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
+#include "element/WindowRouting.h"
 
 namespace {
 

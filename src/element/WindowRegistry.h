@@ -8,8 +8,7 @@
 
 #include "drawing/Surface.h"
 
-class SkinWindow;
-class ControlBase;
+class SkinElement;
 
 // The hosting window's entry for one control, indexed by the control's id.
 struct ControlRecord {
@@ -26,7 +25,7 @@ struct ControlRecord {
     bool visible = false;
     bool disabled = false;
     RECT rect{};
-    ControlBase* object = nullptr;
+    SkinElement* object = nullptr;
     int passThrough[2] = {0, 0};
 
     bool inUse() const { return !free; }
@@ -43,7 +42,7 @@ struct CompanionRecord {
 struct WindowRecord {
     HWND hwnd = nullptr;
     bool modalRunning = false;
-    SkinWindow* object = nullptr;
+    SkinElement* object = nullptr;
     bool free = true;
     // The control that has captured the mouse; no control of this program sets it.
     int capture = 0;
@@ -66,12 +65,12 @@ public:
     static WindowRegistry& instance();
 
     // The 1-based index of a fresh record bound to `owner`.
-    int acquire(SkinWindow* owner);
+    int acquire(SkinElement* owner);
     void release(int index);
 
     // Null when the index is out of range.
     WindowRecord* record(int index);
-    // The record named by the window's registry-index property, or null.
+    // The record in use named by the window's registry-index property, or null.
     WindowRecord* recordOf(HWND window);
     int size() const { return static_cast<int>(m_records.size()); }
 

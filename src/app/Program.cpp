@@ -1,8 +1,8 @@
-#include "core/Program.h"
+#include "app/Program.h"
 
 #include <memory>
 
-#include "core/AutostartRepair.h"
+#include "app/AutostartRepair.h"
 #include "core/Runtime.h"
 #include "core/RuntimeWindow.h"
 

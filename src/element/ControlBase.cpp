@@ -1,9 +1,9 @@
-#include "controls/ControlBase.h"
+#include "element/ControlBase.h"
 
 #include "core/ThreadTimers.h"
-#include "skin/SkinConstants.h"
-#include "skin/WindowRegistry.h"
-#include "skin/WindowRouting.h"
+#include "element/SkinConstants.h"
+#include "element/WindowRegistry.h"
+#include "element/WindowRouting.h"
 
 ControlBase::ControlBase() = default;
 
