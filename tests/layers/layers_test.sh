@@ -5,42 +5,32 @@ set -uo pipefail
 src=${1:-$(cd "$(dirname "$0")/../../src" && pwd)}
 
 # From the bottom up; a layer may include only itself and the ones before it.
-layers=(core drawing imaging element controls skin msgbox app)
-rank() {
-  local i
-  for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && { echo "$i"; return; }; done
-  echo -1
-}
+layers="core drawing imaging element controls skin msgbox app"
 
-failures=0 includes=0
-declare -A uses
-while IFS= read -r line; do
-  file=${line%%:*}
-  target=$(sed -E 's/.*#[[:space:]]*include[[:space:]]*"([^"]+)".*/\1/' <<< "${line#*:}")
-  from=${file#"$src"/}; from=${from%%/*}
-  to=${target%%/*}
-  [ "$target" = "$to" ] && continue # a sibling header without a folder
-  includes=$((includes + 1))
-  rf=$(rank "$from") rt=$(rank "$to")
-  if [ "$rf" -lt 0 ] || [ "$rt" -lt 0 ]; then
-    echo "FAILED: ${file#"$src"/} includes $target: a folder outside the layers"
-    failures=$((failures + 1))
-  elif [ "$rt" -gt "$rf" ]; then
-    echo "FAILED: ${file#"$src"/} ($from) includes $target ($to), a layer above its own"
-    failures=$((failures + 1))
-  fi
-  [ "$from" != "$to" ] && uses["$from>$to"]=1
-done < <(grep -rE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$src" --include='*.h' --include='*.cpp' --include='*.rc')
-
-for pair in "${!uses[@]}"; do
-  a=${pair%>*} b=${pair#*>}
-  if [ -n "${uses["$b>$a"]:-}" ] && [[ "$a" < "$b" ]]; then
-    echo "FAILED: $a and $b include each other"
-    failures=$((failures + 1))
-  fi
-done
-
-echo "checked $includes includes between layers"
-[ "$includes" -gt 0 ] || { echo "FAILED: no includes found under $src"; failures=$((failures + 1)); }
-echo "$(( failures == 0 ? 1 : 0 )) passed, $(( failures > 0 ? 1 : 0 )) failed"
-[ "$failures" = 0 ]
+cd "$src" || exit 1
+grep -rE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]+/' --include='*.h' --include='*.cpp' --include='*.rc' . |
+awk -v layers="$layers" '
+  BEGIN { n = split(layers, order, " "); for (i = 1; i <= n; i++) rank[order[i]] = i }
+  {
+    file = substr($0, 3, index($0, ":") - 3)
+    split(file, parts, "/"); from = parts[1]
+    target = $0; sub(/^[^"]*"/, "", target); sub(/".*/, "", target)
+    split(target, tparts, "/"); to = tparts[1]
+    includes++
+    if (!(from in rank) || !(to in rank)) {
+      print "FAILED: " file " includes " target ": a folder outside the layers"; failures++
+    } else if (rank[to] > rank[from]) {
+      print "FAILED: " file " (" from ") includes " target " (" to "), a layer above its own"; failures++
+    }
+    if (from != to) uses[from ">" to] = 1
+  }
+  END {
+    for (pair in uses) {
+      split(pair, ab, ">")
+      if ((ab[2] ">" ab[1]) in uses && ab[1] < ab[2]) { print "FAILED: " ab[1] " and " ab[2] " include each other"; failures++ }
+    }
+    print "checked " includes + 0 " includes between folders"
+    if (includes == 0) { print "FAILED: no includes found"; failures++ }
+    print (failures ? 0 : 1) " passed, " (failures ? 1 : 0) " failed"
+    exit failures ? 1 : 0
+  }'
