@@ -55,10 +55,9 @@ void MemStream::Release() noexcept
 {
     if (m_stream)
         m_stream->Release();
-    if (m_global) {
+    if (m_global && m_allocatedHere) {
         GlobalFree(m_global);
-        if (m_allocatedHere)
-            noteDeleted(NativeKind::GlobalBlock);
+        noteDeleted(NativeKind::GlobalBlock);
     }
     m_stream = nullptr;
     m_global = nullptr;

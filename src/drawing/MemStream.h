@@ -28,8 +28,8 @@ public:
     IStream* GetStream() const { return m_stream; }
     HGLOBAL GetHandle() const { return m_global; }
 
-    // Takes over the caller's reference. The stream must not free its block on release,
-    // because this object frees it. True when a block was found behind the stream.
+    // Takes over the caller's reference. The block stays the stream's, or its maker's: this
+    // object never frees a block it did not allocate. True when a block was found.
     bool Attach(IStream* stream);
 
     // Exactly the bytes the stream holds, which may be fewer than the block has room for.

@@ -84,4 +84,8 @@ TEST(MemStream, AttachFindsTheBlockBehindAStream)
     EXPECT_TRUE(stream.Attach(com));
     EXPECT_EQ(stream.GetHandle(), block);
     EXPECT_EQ(stream.GetSize(), 4u);
+    // A stream that frees its own block on release would otherwise free it twice.
+    stream.Release();
+    EXPECT_NE(GlobalFlags(block), static_cast<UINT>(GMEM_INVALID_HANDLE));
+    EXPECT_EQ(GlobalFree(block), nullptr);
 }
