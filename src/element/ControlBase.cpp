@@ -1,6 +1,5 @@
 #include "element/ControlBase.h"
 
-#include "core/ThreadTimers.h"
 #include "element/SkinConstants.h"
 #include "element/WindowRegistry.h"
 #include "element/WindowRouting.h"
@@ -14,7 +13,6 @@ ControlBase::~ControlBase()
     ControlRecord* own = record();
     if (own && own->object == this)
         destroy();
-    threadtimers::stop(m_animationTimer);
 }
 
 WindowRecord* ControlBase::windowRecord() const

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ThreadTimer.h"
 #include "drawing/Surface.h"
 #include "element/SkinCursor.h"
 #include "element/SkinElement.h"
@@ -166,6 +167,7 @@ protected:
     // Ticks of a timer started with startTimer.
     virtual void onTimer(UINT_PTR id) { (void)id; }
 
+    // Timers of the class; they stop when the control is destroyed or the object goes.
     UINT_PTR startTimer(UINT intervalMs);
     void stopTimer(UINT_PTR id);
 
@@ -205,7 +207,8 @@ private:
     void stopAllTransitionsAndRedraw();
 
     std::vector<ControlAnimation> m_animations;
-    UINT_PTR m_animationTimer = 0;
+    ThreadTimer m_animationTimer;
+    std::vector<ThreadTimer> m_classTimers;
     FontSpec m_font;
     std::int32_t m_backColour = -1;
     int m_backAlpha = 0;

@@ -1,6 +1,5 @@
 #include "element/ControlBase.h"
 
-#include "core/ThreadTimers.h"
 #include "element/SkinConstants.h"
 #include "element/WindowRegistry.h"
 #include "element/WindowRouting.h"
@@ -188,8 +187,8 @@ void ControlBase::cleanUpAfterDestroy()
     const std::vector<int> children = this->children();
     for (int child : children)
         sendToControl(child, window, WM_DESTROY, 0, 0);
-    threadtimers::stop(m_animationTimer);
-    m_animationTimer = 0;
+    m_animationTimer.stop();
+    m_classTimers.clear();
     m_animations.clear();
     if (ControlRecord* own = record())
         *own = ControlRecord {};
@@ -200,7 +199,8 @@ void ControlBase::cleanUpAfterDestroy()
 void ControlBase::resetControl()
 {
     m_animations.clear();
-    m_animationTimer = 0;
+    m_animationTimer.stop();
+    m_classTimers.clear();
     m_font = FontSpec {};
     m_backColour = -1;
     m_backAlpha = 0;

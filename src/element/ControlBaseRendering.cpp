@@ -1,8 +1,8 @@
 #include "element/ControlBase.h"
 
+#include <algorithm>
 #include <memory>
 
-#include "core/ThreadTimers.h"
 #include "drawing/Graphics.h"
 #include "element/SkinConstants.h"
 #include "element/WindowRegistry.h"
@@ -178,11 +178,17 @@ UINT_PTR ControlBase::startTimer(UINT intervalMs)
 {
     // The tick learns its own id only after the system has handed it out.
     auto timerId = std::make_shared<UINT_PTR>(0);
-    *timerId = threadtimers::start(intervalMs, [this, timerId] { onTimer(*timerId); });
+    ThreadTimer timer(intervalMs, [this, timerId] { onTimer(*timerId); });
+    *timerId = timer.id();
+    if (timer)
+        m_classTimers.push_back(std::move(timer));
     return *timerId;
 }
 
 void ControlBase::stopTimer(UINT_PTR id)
 {
-    threadtimers::stop(id);
+    auto found = std::find_if(m_classTimers.begin(), m_classTimers.end(),
+        [id](const ThreadTimer& timer) { return timer.id() == id; });
+    if (found != m_classTimers.end())
+        m_classTimers.erase(found);
 }

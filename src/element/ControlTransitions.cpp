@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/ThreadTimers.h"
 #include "element/WindowRegistry.h"
 
 namespace {
@@ -53,8 +52,8 @@ void ControlBase::startTransition(Surface picture, const TransitionOptions& opti
 
     stepTransitions();
     present();
-    if (m_animationTimer == 0)
-        m_animationTimer = threadtimers::start(options.intervalMs, [this] { onAnimationTick(); });
+    if (!m_animationTimer)
+        m_animationTimer = ThreadTimer(options.intervalMs, [this] { onAnimationTick(); });
 }
 
 void ControlBase::completeTransitions(std::optional<int> kind)
@@ -69,9 +68,8 @@ void ControlBase::completeTransitions(std::optional<int> kind)
         }
         return;
     }
-    const bool wasRunning = m_animationTimer != 0;
-    threadtimers::stop(m_animationTimer);
-    m_animationTimer = 0;
+    const bool wasRunning = static_cast<bool>(m_animationTimer);
+    m_animationTimer.stop();
     for (ControlAnimation& animation : m_animations) {
         if (!animation.finished) {
             animation.opacity = 255;
@@ -148,11 +146,10 @@ bool ControlBase::parentSizeChanged(const ControlAnimation& animation) const
 void ControlBase::onAnimationTick()
 {
     stepTransitions();
-    if (m_animationTimer == 0)
+    if (!m_animationTimer)
         return;
     if (runningTransitions() == 0) {
-        threadtimers::stop(m_animationTimer);
-        m_animationTimer = 0;
+        m_animationTimer.stop();
         m_animations.clear();
     }
     present();
@@ -160,8 +157,7 @@ void ControlBase::onAnimationTick()
 
 void ControlBase::stopAllTransitionsAndRedraw()
 {
-    threadtimers::stop(m_animationTimer);
-    m_animationTimer = 0;
+    m_animationTimer.stop();
     m_animations.clear();
     redraw(9);
 }

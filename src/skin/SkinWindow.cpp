@@ -11,7 +11,10 @@ SkinWindow::SkinWindow()
 
 SkinWindow::~SkinWindow()
 {
-    if (m_hwnd && IsWindow(m_hwnd))
+    // A window we only skinned belongs to its maker: it gets its own procedure back and lives on.
+    if (m_hwnd && IsWindow(m_hwnd) && m_chainedProc)
+        releaseExistingWindow();
+    else if (m_hwnd && IsWindow(m_hwnd))
         DestroyWindow(m_hwnd);
     if (!m_className.empty())
         UnregisterClassW(m_className.c_str(), GetModuleHandleW(nullptr));

@@ -166,6 +166,8 @@ private:
     std::optional<LRESULT> handleFrameworkMessage(UINT message, WPARAM wParam);
     bool handleClose();
     void handleDestroy();
+    void destroyControls();
+    void releaseExistingWindow();
     void handleShowWindow(bool shown);
     void showRoutine(bool shown);
     void handlePaint(LPARAM lParam);
@@ -229,6 +231,8 @@ private:
     bool m_minimised = false;
     // The procedure a subclassed window had before; null for windows we created.
     WNDPROC m_chainedProc = nullptr;
+    // Set when skinning an existing window made it layered, so giving it back undoes that.
+    bool m_addedLayeredStyle = false;
     ByteArray m_backgroundBytes;
     int m_backgroundLayout = 0;
     bool m_backgroundIsNineGrid = false;

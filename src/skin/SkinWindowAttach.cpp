@@ -19,10 +19,15 @@ bool SkinWindow::attachExisting(HWND window, const WindowOptions& options, bool 
     if (m_hwnd || !IsWindow(window))
         return false;
     WindowRegistry& registry = WindowRegistry::instance();
+    // A live framework window is skinned already.
+    if (registry.recordOf(window))
+        return false;
     int index = registryIndexOf(window);
     if (!registry.record(index))
         index = static_cast<int>(skin::property(window, skin::kPropHostIndex));
-    if (WindowRecord* reused = registry.record(index)) {
+    // A record named by a stale or foreign property is taken over only when nobody holds it.
+    WindowRecord* reused = registry.record(index);
+    if (reused && reused->free) {
         reused->clearLists();
         reused->free = false;
         reused->object = this;
@@ -56,8 +61,10 @@ bool SkinWindow::attachExisting(HWND window, const WindowOptions& options, bool 
     wchar_t title[256] = {};
     GetWindowTextW(window, title, 256);
     storeText(options.title.empty() ? std::wstring(title) : options.title);
-    if (m_layered)
-        SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    m_addedLayeredStyle = m_layered && !(exStyle & WS_EX_LAYERED);
+    if (m_addedLayeredStyle)
+        SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
     if (child && m_parent) {
         skin::setProperty(window, skin::kPropFrameworkChild, 1);
         SetPropA(window, skin::kPropFrameworkParent, m_parent);
@@ -70,4 +77,15 @@ bool SkinWindow::attachExisting(HWND window, const WindowOptions& options, bool 
     // The default tail calls the window's own procedure through this property.
     skin::setProperty(window, skin::kPropWindowProc, reinterpret_cast<INT_PTR>(m_chainedProc));
     return true;
+}
+
+void SkinWindow::releaseExistingWindow()
+{
+    HWND window = m_hwnd;
+    const bool removeLayered = m_addedLayeredStyle;
+    destroyControls();
+    fullCleanup();
+    if (removeLayered)
+        SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }

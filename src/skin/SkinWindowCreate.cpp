@@ -208,6 +208,7 @@ void SkinWindow::followParentOnCreate(const RECT& bounds)
 
 void SkinWindow::runModalLoop()
 {
+    const HWND modalWindow = m_hwnd;
     MSG message{};
     for (;;) {
         if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -217,12 +218,18 @@ void SkinWindow::runModalLoop()
             continue;
         }
         if (message.message == WM_QUIT)
-            return;
-        if (message.message == WM_NULL && message.hwnd)
+            break;
+        // A WM_NULL posted to the modal window asks it to close.
+        if (message.message == WM_NULL && message.hwnd && message.hwnd == modalWindow)
             PostMessageW(message.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    // As the system's own modal loops do: the quit ends the modal window, then goes on to the
+    // loop outside, which would otherwise never learn of it.
+    if (m_hwnd && m_hwnd == modalWindow)
+        DestroyWindow(modalWindow);
+    PostQuitMessage(static_cast<int>(message.wParam));
 }
 
 void SkinWindow::disableThreadWindows()

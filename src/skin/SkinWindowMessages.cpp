@@ -210,6 +210,14 @@ bool SkinWindow::handleClose()
 void SkinWindow::handleDestroy()
 {
     fireEvent(ElementEvent::Destroyed, {reinterpret_cast<std::intptr_t>(m_hwnd)});
+    destroyControls();
+    // A modal window destroyed without WM_CLOSE must still give the others back.
+    if (m_modal && !m_modalReleased)
+        releaseDisabledWindows();
+}
+
+void SkinWindow::destroyControls()
+{
     WindowRecord* entry = record();
     if (!entry)
         return;
@@ -221,9 +229,6 @@ void SkinWindow::handleDestroy()
                 after->surface = Surface();
         }
     }
-    // A modal window destroyed without WM_CLOSE must still give the others back.
-    if (m_modal && !m_modalReleased)
-        releaseDisabledWindows();
 }
 
 void SkinWindow::handleShowWindow(bool shown)

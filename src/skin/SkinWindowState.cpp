@@ -203,6 +203,7 @@ void SkinWindow::resetWindowFields()
     m_hwnd = nullptr;
     m_savedMaximised = m_maximised = m_minimised = false;
     m_chainedProc = nullptr;
+    m_addedLayeredStyle = false;
     m_backgroundBytes.clear();
     m_backgroundLayout = 0;
     m_backgroundIsNineGrid = false;
