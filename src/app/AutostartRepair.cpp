@@ -15,8 +15,8 @@ constexpr wchar_t kSucceeded[] = L"KX启动修复成功";
 constexpr wchar_t kFailed[] = L"KX启动修复失败！请重试！";
 constexpr wchar_t kSucceededTitle[] = L"修复成功";
 constexpr wchar_t kFailedTitle[] = L"修复失败";
-constexpr int kStyleQuestion = 32;
-constexpr int kStyleExclamation = 48;
+// The program lingers this long after the box, so the agent has time to finish.
+constexpr int kEndingPauseMs = 1000;
 
 using GetSystemWow64DirectoryAFn = UINT(WINAPI*)(LPSTR buffer, UINT size);
 
@@ -59,8 +59,8 @@ bool hasWow64Directory()
 RepairOutcome repairOutcome(bool wow64, bool repaired)
 {
     int index = (wow64 ? 1 : 3) + (repaired ? 0 : 1);
-    return repaired ? RepairOutcome{index, kSucceeded, kSucceededTitle, kStyleQuestion}
-                    : RepairOutcome{index, kFailed, kFailedTitle, kStyleExclamation};
+    return repaired ? RepairOutcome{index, kSucceeded, kSucceededTitle, MB_ICONQUESTION}
+                    : RepairOutcome{index, kFailed, kFailedTitle, MB_ICONEXCLAMATION};
 }
 
 bool writeAndRunAgent(const std::wstring& path, ByteView agent, DWORD timeoutMs)
@@ -91,10 +91,10 @@ void repairAutostart(HWND startupWindow)
     messageBoxes()[outcome.messageBoxIndex].show(startupWindow, outcome.message, outcome.style, outcome.title);
 
     // However the box was closed, nothing may stay behind: no file, no invisible process.
+    // The start-up window goes from the loop, and with it the loop and the program.
     deleteAgentFile();
     destroyStartupWindow();
-    delay(1000);
-    endProgram(0);
+    delay(kEndingPauseMs);
 }
 
 void deleteAgentFile()

@@ -33,8 +33,9 @@ RepairOutcome repairOutcome(bool wow64, bool repaired);
 // for it. True only when the agent reported that the value was written and read back.
 bool writeAndRunAgent(const std::wstring& path, ByteView agent, DWORD timeoutMs = kAgentTimeoutMs);
 
-// Runs the repair, reports it in a box owned by the start-up window, then removes the
-// agent file and ends the program with exit code 0 however the box was closed.
+// Runs the repair and reports it in a box owned by the start-up window. However the box was
+// closed, it then removes the agent file and queues the start-up window's destruction, which
+// ends the message loop and with it the program.
 void repairAutostart(HWND startupWindow);
 
 // Deletes the agent file, ignoring the outcome.

@@ -34,20 +34,18 @@ void destroyStartupWindow()
     globals()->startupWindow.destroy();
 }
 
-int runProgram()
+void runProgram()
 {
     globals() = std::make_unique<Globals>();
-    // Released before the process ends; the startup window goes with them, so its
-    // closing event must not reach for them any more.
-    setEndOfProgramHook([] {
-        globals()->startupWindow.onDestroying = nullptr;
-        globals().reset();
-    });
+    // Runs only after the loop has ended, so nothing it releases is still in use.
+    setEndOfProgramHook([] { globals().reset(); });
 
     RuntimeWindow& startup = globals()->startupWindow;
-    startup.onCreated = [&startup] { repairAutostart(startup.handle()); };
+    // The repair runs from the loop, not inside creation: its box pumps messages, and
+    // the window it owns must be complete by then.
+    startup.onCreated = [&startup] { startup.post([&startup] { repairAutostart(startup.handle()); }); };
     startup.onDestroying = deleteAgentFile;
     if (startup.load())
         RuntimeWindow::runMessageLoop();
-    return 0;
+    endProgram(0);
 }

@@ -11,6 +11,7 @@ OneBasedArray<SkinMessageBox>& messageBoxes();
 // Queues the destruction of the start-up window to the message loop.
 void destroyStartupWindow();
 
-// Builds the globals, loads the start-up window (whose created event runs the repair)
-// and runs the message loop. Returns the program's exit code when the loop ends.
-int runProgram();
+// Builds the globals and loads the start-up window, whose created event queues the repair
+// to the message loop. The loop runs until the start-up window is gone; then the program
+// ends with exit code 0, releasing the globals first.
+[[noreturn]] void runProgram();

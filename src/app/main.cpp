@@ -4,5 +4,5 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    return runProgram();
+    runProgram();
 }

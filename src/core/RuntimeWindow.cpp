@@ -62,6 +62,14 @@ void RuntimeWindow::destroy(bool immediate)
         PostMessageW(m_handle, kMsgQueuedDestroy, 0, 0);
 }
 
+bool RuntimeWindow::post(std::function<void()> task)
+{
+    if (!m_handle || !PostMessageW(m_handle, kMsgRunTask, 0, 0))
+        return false;
+    m_tasks.push_back(std::move(task));
+    return true;
+}
+
 void RuntimeWindow::runMessageLoop()
 {
     MSG message;
@@ -92,6 +100,13 @@ LRESULT RuntimeWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kMsgQueuedDestroy:
         DestroyWindow(window);
         return 0;
+    case kMsgRunTask:
+        if (!m_tasks.empty()) {
+            std::function<void()> task = std::move(m_tasks.front());
+            m_tasks.pop_front();
+            task();
+        }
+        return 0;
     case WM_DESTROY:
         if (onDestroying)
             onDestroying();
@@ -99,6 +114,7 @@ LRESULT RuntimeWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         m_handle = nullptr;
+        m_tasks.clear();
         if (--s_loadedCount == 0)
             PostQuitMessage(0);
         break;

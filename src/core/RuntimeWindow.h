@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <functional>
 
 // A plain window of the runtime's own: never skinned. The program has one, the hidden
@@ -10,6 +11,8 @@ class RuntimeWindow {
 public:
     // Queued to a window to destroy it from the message loop.
     static constexpr UINT kMsgQueuedDestroy = 0x8065;
+    // Queued to a window to run the next posted task.
+    static constexpr UINT kMsgRunTask = 0x8066;
 
     struct Definition {
         int width = 0;
@@ -30,6 +33,10 @@ public:
 
     HWND handle() const { return m_handle; }
 
+    // Runs the task from the message loop, once the current handler has returned. False when
+    // the window does not exist.
+    bool post(std::function<void()> task);
+
     // Queues the destruction to the message loop, or destroys the window now.
     void destroy(bool immediate = false);
 
@@ -44,6 +51,7 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     Definition m_definition;
+    std::deque<std::function<void()>> m_tasks;
     HWND m_handle = nullptr;
     static int s_loadedCount;
 };

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "TestSupport.h"
 #include "core/RuntimeWindow.h"
 
@@ -62,6 +65,28 @@ TEST(RuntimeWindow, ImmediateDestroyHappensBeforeReturning)
     EXPECT_EQ(closing, 1);
     // The loop ended by the last window must not be left waiting for anything.
     RuntimeWindow::runMessageLoop();
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+TEST(RuntimeWindow, PostedTaskRunsFromTheLoopAndADestroyItQueuesWaitsForItsEnd)
+{
+    RuntimeWindow window({100, 100, false});
+    std::vector<std::wstring> steps;
+    window.onCreated = [&] {
+        window.post([&] {
+            steps.push_back(L"task");
+            window.destroy();
+            steps.push_back(L"task ends");
+        });
+        steps.push_back(L"created");
+    };
+    window.onDestroying = [&] { steps.push_back(L"destroying"); };
+    ASSERT_TRUE(window.load());
+    EXPECT_EQ(steps, std::vector<std::wstring>({L"created"}));
+    RuntimeWindow::runMessageLoop();
+    EXPECT_EQ(steps, std::vector<std::wstring>({L"created", L"task", L"task ends", L"destroying"}));
+    EXPECT_FALSE(window.post([] {}));
     MSG quit;
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
