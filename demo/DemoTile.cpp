@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr int kSmoothingAntiAlias = 4;
-constexpr int kTextAntiAlias = 4;
-constexpr int kAlignCentre = 1;
-constexpr int kUnitPixel = 2;
 constexpr float kCornerDiameter = 12.0f;
 constexpr COLORREF kDisabledFace = RGB(128, 128, 128);
 constexpr COLORREF kDisabledText = RGB(200, 200, 200);
@@ -63,8 +59,8 @@ void DemoTile::redraw(int reason)
         Graphics graphics;
         if (!graphics.CreateFromHDC(surface->dc()))
             return;
-        graphics.SetSmoothingMode(kSmoothingAntiAlias);
-        graphics.SetTextRenderingHint(kTextAntiAlias);
+        graphics.SetSmoothingMode(flat::SmoothingModeAntiAlias);
+        graphics.SetTextRenderingHint(flat::TextRenderingHintAntiAlias);
 
         // Half-pixel insets put the 1px outline on pixel centres, so it stays crisp.
         const float width = static_cast<float>(surface->width());
@@ -85,10 +81,10 @@ void DemoTile::redraw(int reason)
         Font textFont;
         StringFormat format;
         SolidBrush ink;
-        if (textFont.Create(style.face, style.size, style.style, kUnitPixel) && format.Create() &&
+        if (textFont.Create(style.face, style.size, style.style, flat::UnitPixel) && format.Create() &&
             ink.Create(ToArgb(disabled() ? kDisabledText : style.colour))) {
-            format.SetAlignment(kAlignCentre);
-            format.SetLineAlignment(kAlignCentre);
+            format.SetAlignment(flat::StringAlignmentCenter);
+            format.SetLineAlignment(flat::StringAlignmentCenter);
             graphics.DrawString(text(), textFont, ink, RectF(0.0f, 0.0f, width, height), format);
         }
     }

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kClipExclude = 4;
-
 // Clears the presenting flag however the presentation ends.
 class PresentingGuard {
 public:
@@ -151,7 +149,8 @@ void ControlBase::excludeChildren(Graphics& graphics) const
         if (!entry || !entry->inUse() || !entry->visible)
             continue;
         const RECT& r = entry->rect;
-        graphics.SetClipRectI(toControlX(r.left), toControlY(r.top), r.right - r.left, r.bottom - r.top, kClipExclude);
+        graphics.SetClipRectI(toControlX(r.left), toControlY(r.top), r.right - r.left, r.bottom - r.top,
+            flat::CombineModeExclude);
     }
 }
 

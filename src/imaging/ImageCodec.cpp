@@ -103,7 +103,7 @@ void ImageCodec::appendArea(const Bitmap& strip, int x, int y, int width, int he
     Bitmap frame;
     const RectF area { float(x), float(y), float(width), float(height) };
     StripFrame result { {}, width, height };
-    if (width > 0 && height > 0 && strip.CloneArea(area, kPixelFormat32bppArgb, frame)) {
+    if (width > 0 && height > 0 && strip.CloneArea(area, PixelFormat32bppARGB, frame)) {
         if (markCentre)
             drawCentreMarkers(frame, width, height);
         result.bytes = frame.SaveToBytes(kPngFormat);

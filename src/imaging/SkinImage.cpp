@@ -14,8 +14,6 @@ namespace {
 constexpr std::size_t kLargestSkin = 1024000;
 constexpr std::uint32_t kMarkerColour = 0xFFFF00FF;
 constexpr std::uint32_t kTransparentWhite = 0x00FFFFFF;
-constexpr int kInterpolationNearestNeighbour = 5;
-constexpr int kCompositingGammaCorrected = 3;
 
 bool anyMarkerAlong(int length, const std::function<bool(int)>& isMarker)
 {
@@ -29,11 +27,11 @@ bool anyMarkerAlong(int length, const std::function<bool(int)>& isMarker)
     return false;
 }
 
-void fillGradient(Graphics& graphics, PointF from, std::uint32_t fromArgb, PointF to, std::uint32_t toArgb,
+void fillGradient(Graphics& graphics, PointF from, std::uint32_t FromArgb, PointF to, std::uint32_t ToArgb,
     float x, float y, float width, float height)
 {
     LinearGradientBrush brush;
-    brush.Create(from, to, fromArgb, toArgb);
+    brush.Create(from, to, FromArgb, ToArgb);
     graphics.FillRectangle(brush, x, y, width, height);
 }
 }
@@ -57,11 +55,11 @@ std::uint32_t SampleColour(ByteView picture)
     Image image;
     image.LoadFromBytes(picture);
     Bitmap sample;
-    sample.Create(1, 1, kPixelFormat32bppArgb);
+    sample.Create(1, 1, PixelFormat32bppARGB);
     {
         Graphics graphics;
         graphics.GetImageGraphicsContext(sample);
-        graphics.SetInterpolationMode(kInterpolationNearestNeighbour);
+        graphics.SetInterpolationMode(flat::InterpolationModeNearestNeighbor);
         graphics.DrawImage(image, 0, 0, 1, 1);
     }
     return FromArgb(sample.GetPixel(0, 0));
@@ -87,11 +85,11 @@ ByteArray EdgeFade(ByteView picture, std::optional<int> fadeSize, std::uint32_t 
     const int width = image.GetWidth();
     const int height = image.GetHeight();
     Bitmap faded;
-    faded.Create(width, height, kPixelFormat32bppArgb);
+    faded.Create(width, height, PixelFormat32bppARGB);
     {
         Graphics graphics;
         graphics.GetImageGraphicsContext(faded);
-        graphics.SetCompositingQuality(kCompositingGammaCorrected);
+        graphics.SetCompositingQuality(flat::CompositingQualityGammaCorrected);
         graphics.DrawImage(image, 0, 0, float(width), float(height));
         const int size = fadeSize ? *fadeSize : static_cast<int>(std::floor(width * 0.3));
         const float w = float(width);

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kSmoothingAntiAlias = 4;
-
 void outline(Graphics& graphics, float inset, float width, float height, int radius, COLORREF colour, int alpha)
 {
     GraphicsPath path;
@@ -145,7 +143,7 @@ void SkinWindow::drawBackgroundPicture(Graphics& graphics, const RECT& interior)
         }
         return;
     }
-    graphics.Flush(1);
+    graphics.Flush(flat::FlushIntentionSync);
     alphaBlend(m_backgroundLayer.dc(), place.x, place.y, place.width, place.height, m_backgroundImage.dc(), 0, 0,
         m_backgroundImage.width(), m_backgroundImage.height(), m_opacity);
 }
@@ -156,7 +154,7 @@ void SkinWindow::drawBorderLines(Graphics& graphics)
     const auto height = static_cast<float>(m_backgroundLayer.height());
     if (m_layered) {
         const int radius = m_roundedBorder ? 8 : 0;
-        graphics.SetSmoothingMode(kSmoothingAntiAlias);
+        graphics.SetSmoothingMode(flat::SmoothingModeAntiAlias);
         outline(graphics, 0, width, height, radius, m_borderColour, 50);
         outline(graphics, 1, width, height, radius, 0, 100);
         outline(graphics, 1, width, height, radius, m_borderColour, 150);

@@ -77,7 +77,7 @@ TEST_F(ImageLoading, UndecodableBytesLeaveItEmptyAndDisposeIsOnce)
     EXPECT_NE(LastStatus(), 0);
     ASSERT_TRUE(bitmap.LoadFromBytes(solidPng(2, 2, kRed)));
     EXPECT_TRUE(bitmap.Dispose());
-    recordStatus(static_cast<flat::GpStatus>(7));
+    recordStatus(flat::Win32Error);
     EXPECT_FALSE(bitmap.Dispose());
     EXPECT_EQ(LastStatus(), 7) << "an empty wrapper calls nothing";
 }
@@ -106,7 +106,7 @@ TEST_F(BitmapPixels, LockedBitsAreThePicture)
     Bitmap bitmap = pictureOf(3, 2, [](int, int) { return kRed; });
     flat::BitmapData data{};
     const flat::GpRect secondRow(0, 1, 3, 1);
-    ASSERT_TRUE(bitmap.LockBits(&secondRow, 3 /* read and write */, 0x26200A, data));
+    ASSERT_TRUE(bitmap.LockBits(&secondRow, flat::ImageLockModeRead | flat::ImageLockModeWrite, PixelFormat32bppARGB, data));
     static_cast<std::uint32_t*>(data.Scan0)[2] = kBlue;
     ASSERT_TRUE(bitmap.UnlockBits(data));
     EXPECT_EQ(bitmap.GetPixel(2, 1), kBlue);

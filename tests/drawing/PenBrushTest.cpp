@@ -21,8 +21,6 @@ constexpr std::uint32_t kWhite = 0xFFFFFFFF;
 constexpr std::uint32_t kRed = 0xFFFF0000;
 constexpr std::uint32_t kGreen = 0xFF00FF00;
 constexpr std::uint32_t kBlue = 0xFF0000FF;
-constexpr int kInvalidParameter = 2;
-constexpr int kNotImplemented = 6;
 
 // Every test leaves as many native objects alive as it found, its own members included.
 class NoLeaks : public testing::Test {
@@ -187,9 +185,9 @@ TEST_F(BrushWrappers, CloneThenDeleteTwice)
         EXPECT_TRUE(brush.Delete()) << name;
         EXPECT_EQ(copy.GetType(), type) << name;
         EXPECT_EQ(brush.GetType(), 0) << name;
-        ASSERT_EQ(LastStatus(), kInvalidParameter) << name;
+        ASSERT_EQ(LastStatus(), flat::InvalidParameter) << name;
         EXPECT_FALSE(brush.Delete()) << name;
-        EXPECT_EQ(LastStatus(), kInvalidParameter) << name;
+        EXPECT_EQ(LastStatus(), flat::InvalidParameter) << name;
     };
     SolidBrush solid;
     solid.Create(kRed);
@@ -351,7 +349,7 @@ TEST_F(BrushTransforms, RotateAndScaleAboutAPointInBothOrders)
 
     const auto check = [&](auto& wrapper, const char* name) {
         // Wine answers NotImplemented to rotating a linear gradient's transform.
-        const bool canRotate = wrapper.RotateTransform(90) || LastStatus() != kNotImplemented;
+        const bool canRotate = wrapper.RotateTransform(90) || LastStatus() != flat::NotImplemented;
         for (const int order : { 0, 1 }) {
             for (const bool rotating : { true, false }) {
                 if (rotating && !canRotate)
