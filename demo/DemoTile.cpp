@@ -71,10 +71,10 @@ void DemoTile::redraw(int reason)
 
         const COLORREF face = faceColour();
         SolidBrush fill;
-        fill.Create(ToArgb(face));
+        fill.Create(toArgb(face));
         graphics.FillPath(fill, path);
         Pen outline;
-        outline.Create(ToArgb(mix(face, RGB(255, 255, 255), 45)), 1.0f);
+        outline.Create(toArgb(mix(face, RGB(255, 255, 255), 45)), 1.0f);
         graphics.DrawPath(outline, path);
 
         const FontSpec& style = font();
@@ -82,7 +82,7 @@ void DemoTile::redraw(int reason)
         StringFormat format;
         SolidBrush ink;
         if (textFont.Create(style.face, style.size, style.style, flat::UnitPixel) && format.Create() &&
-            ink.Create(ToArgb(disabled() ? kDisabledText : style.colour))) {
+            ink.Create(toArgb(disabled() ? kDisabledText : style.colour))) {
             format.SetAlignment(flat::StringAlignmentCenter);
             format.SetLineAlignment(flat::StringAlignmentCenter);
             graphics.DrawString(text(), textFont, ink, RectF(0.0f, 0.0f, width, height), format);

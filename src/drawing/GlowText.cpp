@@ -89,20 +89,20 @@ void drawGlowText(Graphics& target, const std::wstring& text, const RectF& layou
         buildFormat(built, style);
     const StringFormat& format = style.format ? *style.format : built;
 
-    const Bitmap glow = blurredGlow(text, font, format, ToArgb(glowColour, kTextAlpha), width, height, style.glowSize);
+    const Bitmap glow = blurredGlow(text, font, format, toArgb(glowColour, kTextAlpha), width, height, style.glowSize);
     target.SetTextRenderingHint(flat::TextRenderingHintAntiAliasGridFit);
     if (glow)
         target.DrawImage(glow, layout.X, layout.Y);
 
     // Four faint copies one pixel around the text outline it on top of the halo.
     SolidBrush brush;
-    brush.Create(ToArgb(glowColour, kHaloAlpha));
+    brush.Create(toArgb(glowColour, kHaloAlpha));
     const float x = layout.X;
     const float y = layout.Y;
     const PointF outline[] = {{x, y + 1}, {x + 2, y + 1}, {x + 1, y}, {x + 1, y + 2}};
     for (const PointF& at : outline)
         target.DrawString(text, font, brush, RectF(at.X, at.Y, layout.Width, layout.Height), format);
 
-    brush.SetColor(ToArgb(textColour, kTextAlpha));
+    brush.SetColor(toArgb(textColour, kTextAlpha));
     target.DrawString(text, font, brush, RectF(x + 1, y + 1, layout.Width, layout.Height), format);
 }

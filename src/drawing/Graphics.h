@@ -18,7 +18,7 @@ class Region;
 // A GDI+ drawing surface: a device context or an image. Float methods have int32 twins
 // named with a trailing I where GDI+ has them. Enumerations travel as int with GDI+'s values;
 // an omitted one is 0, GDI+'s default member (prepend order, replace, alternate fill).
-// Getters return 0 (or an empty record) when GDI+ fails; the status is in LastStatus().
+// Getters return 0 (or an empty record) when GDI+ fails; the status is in lastStatus().
 class Graphics : public GdiplusObject<flat::GpGraphics, &flat::GdipDeleteGraphics> {
 public:
     bool CreateFromHDC(HDC hdc);

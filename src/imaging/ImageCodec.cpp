@@ -44,7 +44,7 @@ int ImageCodec::SplitBySeparator(ByteView image)
     const int height = strip.GetHeight();
     m_stripWidth = width;
     m_stripHeight = height;
-    const std::uint32_t separator = ToArgb(m_separatorColour);
+    const std::uint32_t separator = toArgb(m_separatorColour);
     auto emit = [&](int start, int run) {
         // Every frame after the first is counted from the separator before it.
         if (!m_frames.empty() && run > 0)

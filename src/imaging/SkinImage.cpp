@@ -27,16 +27,16 @@ bool anyMarkerAlong(int length, const std::function<bool(int)>& isMarker)
     return false;
 }
 
-void fillGradient(Graphics& graphics, PointF from, std::uint32_t FromArgb, PointF to, std::uint32_t ToArgb,
+void fillGradient(Graphics& graphics, PointF from, std::uint32_t fromArgb, PointF to, std::uint32_t toArgb,
     float x, float y, float width, float height)
 {
     LinearGradientBrush brush;
-    brush.Create(from, to, FromArgb, ToArgb);
+    brush.Create(from, to, fromArgb, toArgb);
     graphics.FillRectangle(brush, x, y, width, height);
 }
 }
 
-bool HasNineGridMarkers(ByteView picture)
+bool hasNineGridMarkers(ByteView picture)
 {
     if (picture.size > kLargestSkin)
         return false;
@@ -50,7 +50,7 @@ bool HasNineGridMarkers(ByteView picture)
         || anyMarkerAlong(height, [&](int y) { return bitmap.GetPixel(1, y) == kMarkerColour; });
 }
 
-std::uint32_t SampleColour(ByteView picture)
+std::uint32_t sampleColour(ByteView picture)
 {
     Image image;
     image.LoadFromBytes(picture);
@@ -62,17 +62,17 @@ std::uint32_t SampleColour(ByteView picture)
         graphics.SetInterpolationMode(flat::InterpolationModeNearestNeighbor);
         graphics.DrawImage(image, 0, 0, 1, 1);
     }
-    return FromArgb(sample.GetPixel(0, 0));
+    return fromArgb(sample.GetPixel(0, 0));
 }
 
-std::uint32_t SampleColour(ByteArray& picture, const std::wstring& fileName)
+std::uint32_t sampleColour(ByteArray& picture, const std::wstring& fileName)
 {
     if (!fileName.empty())
         picture = readFile(fileName);
-    return SampleColour(ByteView(picture));
+    return sampleColour(ByteView(picture));
 }
 
-ByteArray EdgeFade(ByteView picture, std::optional<int> fadeSize, std::uint32_t colour, int mode,
+ByteArray edgeFade(ByteView picture, std::optional<int> fadeSize, std::uint32_t colour, int mode,
     const std::wstring& fileName)
 {
     ByteArray fromFile;
@@ -97,12 +97,12 @@ ByteArray EdgeFade(ByteView picture, std::optional<int> fadeSize, std::uint32_t 
         const float s = float(size);
         const float fadeX = float(width - size);
         const float fadeY = float(height - size);
-        const std::uint32_t solid = ToArgb(colour);
+        const std::uint32_t solid = toArgb(colour);
         if (mode != 0)
             fillGradient(graphics, PointF(fadeX, 0), kTransparentWhite, PointF(w, 0), solid, fadeX + 1, 0, s, h);
         else
             fillGradient(graphics, PointF(0, 0), solid, PointF(s, 0), kTransparentWhite, 0, 0, s, h);
-        fillGradient(graphics, PointF(0, fadeY), ToArgb(colour, 0), PointF(0, h), solid, 0, fadeY + 1, w, s);
+        fillGradient(graphics, PointF(0, fadeY), toArgb(colour, 0), PointF(0, h), solid, 0, fadeY + 1, w, s);
     }
     return faded.SaveToBytes(kPngFormat);
 }

@@ -37,7 +37,7 @@ void SkinWindow::setBackground(const BackgroundChange& change)
         m_backgroundLayout = *change.layout;
     if (change.image) {
         m_backgroundBytes = *change.image;
-        m_backgroundIsNineGrid = !m_backgroundBytes.empty() && HasNineGridMarkers(m_backgroundBytes);
+        m_backgroundIsNineGrid = !m_backgroundBytes.empty() && hasNineGridMarkers(m_backgroundBytes);
         m_backgroundNineGrid.Clear();
         if (m_backgroundIsNineGrid)
             m_backgroundNineGrid.LoadStates(m_backgroundBytes);

@@ -99,7 +99,7 @@ void SkinWindow::drawCaptionText()
     Font font;
     SolidBrush brush;
     if (font.Create(m_captionFont, static_cast<float>(m_captionSize), m_captionStyle) &&
-        brush.Create(ToArgb(m_captionColour, 254)))
+        brush.Create(toArgb(m_captionColour, 254)))
         graphics.DrawString(text(), font, brush, layout, format);
 }
 

@@ -22,7 +22,7 @@ void outline(Graphics& graphics, float inset, float width, float height, int rad
     path.Create();
     addRoundedRectangle(path, inset, inset, width - 1 - 2 * inset, height - 1 - 2 * inset, radius);
     Pen pen;
-    pen.Create(ToArgb(colour, alpha), 1.0f);
+    pen.Create(toArgb(colour, alpha), 1.0f);
     graphics.DrawPath(pen, path);
 }
 
@@ -104,7 +104,7 @@ void SkinWindow::drawBackground(Graphics& graphics)
     graphics.SetClipPath(interior);
     if (m_backgroundColour != -1) {
         SolidBrush fill;
-        fill.Create(ToArgb(static_cast<COLORREF>(m_backgroundColour), 255));
+        fill.Create(toArgb(static_cast<COLORREF>(m_backgroundColour), 255));
         graphics.FillRectangle(fill, 0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height));
     }
     RECT interiorRect{inset, inset, width - inset, height - inset};

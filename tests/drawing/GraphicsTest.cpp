@@ -148,7 +148,7 @@ TEST_F(GraphicsSettings, GettersReturnWhatSettersStored)
         SCOPED_TRACE(name);
         EXPECT_TRUE(set());
         EXPECT_EQ(get(), expected);
-        EXPECT_EQ(LastStatus(), 0);
+        EXPECT_EQ(lastStatus(), 0);
     }
 }
 
@@ -168,11 +168,11 @@ TEST(GraphicsEmpty, GettersGiveZeroAndDeleteGivesFalseWithoutTouchingTheStatus)
     for (std::size_t i = 0; i < getters.size(); ++i) {
         recordStatus(flat::Ok);
         EXPECT_EQ(getters[i](), 0) << "getter " << i;
-        EXPECT_EQ(LastStatus(), flat::InvalidParameter) << "getter " << i;
+        EXPECT_EQ(lastStatus(), flat::InvalidParameter) << "getter " << i;
     }
     recordStatus(flat::OutOfMemory);
     EXPECT_FALSE(empty.Delete());
-    EXPECT_EQ(LastStatus(), flat::OutOfMemory);
+    EXPECT_EQ(lastStatus(), flat::OutOfMemory);
 }
 
 using GraphicsTransform = GraphicsFixture;

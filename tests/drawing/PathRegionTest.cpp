@@ -148,7 +148,7 @@ TEST_F(GraphicsPathShape, ReshapingMovesThePathAsExpected)
         GraphicsPath path;
         path.Create();
         path.AddLine(10, 10, 30, 10);
-        EXPECT_TRUE(c.reshape(path)) << c.name << " status " << LastStatus();
+        EXPECT_TRUE(c.reshape(path)) << c.name << " status " << lastStatus();
         expectRect(path.GetBounds(), c.expected, 0.01f);
     }
     flat::GdipDeleteMatrix(doubling);

@@ -185,9 +185,9 @@ TEST_F(BrushWrappers, CloneThenDeleteTwice)
         EXPECT_TRUE(brush.Delete()) << name;
         EXPECT_EQ(copy.GetType(), type) << name;
         EXPECT_EQ(brush.GetType(), 0) << name;
-        ASSERT_EQ(LastStatus(), flat::InvalidParameter) << name;
+        ASSERT_EQ(lastStatus(), flat::InvalidParameter) << name;
         EXPECT_FALSE(brush.Delete()) << name;
-        EXPECT_EQ(LastStatus(), flat::InvalidParameter) << name;
+        EXPECT_EQ(lastStatus(), flat::InvalidParameter) << name;
     };
     SolidBrush solid;
     solid.Create(kRed);
@@ -349,7 +349,7 @@ TEST_F(BrushTransforms, RotateAndScaleAboutAPointInBothOrders)
 
     const auto check = [&](auto& wrapper, const char* name) {
         // Wine answers NotImplemented to rotating a linear gradient's transform.
-        const bool canRotate = wrapper.RotateTransform(90) || LastStatus() != flat::NotImplemented;
+        const bool canRotate = wrapper.RotateTransform(90) || lastStatus() != flat::NotImplemented;
         for (const int order : { 0, 1 }) {
             for (const bool rotating : { true, false }) {
                 if (rotating && !canRotate)

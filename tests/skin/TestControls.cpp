@@ -13,7 +13,7 @@ void TestTile::redraw(int reason)
         return;
     Graphics graphics;
     SolidBrush brush;
-    if (graphics.CreateFromHDC(surface->dc()) && brush.Create(ToArgb(m_colour, 255)))
+    if (graphics.CreateFromHDC(surface->dc()) && brush.Create(toArgb(m_colour, 255)))
         graphics.FillRectangle(brush, 0.0f, 0.0f, static_cast<float>(width()), static_cast<float>(height()));
     graphics.Delete();
     if (reason == 9)
