@@ -49,7 +49,7 @@ COLORREF DemoTile::faceColour() const
     return m_face;
 }
 
-void DemoTile::redraw(int reason)
+void DemoTile::redraw(skin::RedrawReason reason)
 {
     Surface* surface = beginRendering();
     if (!surface)
@@ -88,7 +88,7 @@ void DemoTile::redraw(int reason)
             graphics.DrawString(text(), textFont, ink, RectF(0.0f, 0.0f, width, height), format);
         }
     }
-    if (reason == 9)
+    if (reason == skin::RedrawReason::Present)
         present();
 }
 
@@ -97,19 +97,19 @@ std::optional<LRESULT> DemoTile::handleClassMessage(HWND, UINT message, WPARAM, 
     switch (message) {
     case WM_LBUTTONDOWN:
         m_pressed = true;
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
         break;
     case WM_LBUTTONUP:
         m_pressed = false;
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
         break;
     case WM_MOUSEHOVER:
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
         break;
     case WM_MOUSELEAVE:
         // A press that leaves the tile is abandoned, so it must not stay drawn as pressed.
         m_pressed = false;
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
         break;
     default:
         break;

@@ -57,19 +57,19 @@ void ControlBase::setBackground(std::int32_t colour, int alpha)
 {
     m_backColour = colour;
     m_backAlpha = alpha;
-    redrawIfCreated(9);
+    redrawIfCreated(skin::RedrawReason::Present);
 }
 
 void ControlBase::setBackColour(std::int32_t colour)
 {
     m_backColour = colour;
-    redrawIfCreated(9);
+    redrawIfCreated(skin::RedrawReason::Present);
 }
 
 void ControlBase::setBackAlpha(int alpha)
 {
     m_backAlpha = alpha;
-    redrawIfCreated(9);
+    redrawIfCreated(skin::RedrawReason::Present);
 }
 
 void ControlBase::setSkin(const NineGridImage& skin, bool present)

@@ -163,5 +163,5 @@ void ControlBase::stopAllTransitionsAndRedraw()
     threadtimers::stop(m_animationTimer);
     m_animationTimer = 0;
     m_animations.clear();
-    redraw(9);
+    redraw(skin::RedrawReason::Present);
 }

@@ -74,7 +74,7 @@ void SkinWindow::compose(bool present, bool redrawControls)
         for (int id = 1; id <= entry->controlCount(); ++id) {
             ControlRecord* control = entry->control(id);
             if (control && control->inUse() && control->object)
-                control->object->redraw(0);
+                control->object->redraw(skin::RedrawReason::Render);
         }
     buildComposedSurface();
     if (present)
