@@ -9,7 +9,7 @@
 class RuntimeWindow {
 public:
     // Queued to a window to destroy it from the message loop.
-    static constexpr UINT kMsgQueuedDestroy = 0x8065;
+    static constexpr UINT kMsgQueuedDestroy = WM_APP + 0x65;
 
     struct Definition {
         int width = 0;

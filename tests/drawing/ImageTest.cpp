@@ -106,7 +106,8 @@ TEST_F(BitmapPixels, LockedBitsAreThePicture)
     Bitmap bitmap = pictureOf(3, 2, [](int, int) { return kRed; });
     flat::BitmapData data{};
     const flat::GpRect secondRow(0, 1, 3, 1);
-    ASSERT_TRUE(bitmap.LockBits(&secondRow, flat::ImageLockModeRead | flat::ImageLockModeWrite, PixelFormat32bppARGB, data));
+    ASSERT_TRUE(
+        bitmap.LockBits(&secondRow, flat::ImageLockModeRead | flat::ImageLockModeWrite, PixelFormat32bppARGB, data));
     static_cast<std::uint32_t*>(data.Scan0)[2] = kBlue;
     ASSERT_TRUE(bitmap.UnlockBits(data));
     EXPECT_EQ(bitmap.GetPixel(2, 1), kBlue);
