@@ -76,7 +76,7 @@ void ControlBase::setSkin(const NineGridImage& skin, bool present)
 {
     m_skin = skin;
     m_skinLoaded = skin.IsLoaded();
-    redrawIfCreated(present ? 9 : 0);
+    redrawIfCreated(present ? skin::RedrawReason::Present : skin::RedrawReason::Render);
 }
 
 bool ControlBase::setCursor(int kind, const std::wstring& file)
