@@ -112,8 +112,8 @@ void NineGridImage::DrawState(Graphics& target, const StateRecord& record) const
         if (!s.isDrawable())
             continue;
         const DestinationRect& d = destinations[n];
-        target.DrawImage(bitmap, float(d.x), float(d.y), s.width, s.height, s.x, s.y, s.width, s.height, flat::UnitPixel,
-            noAttributes);
+        target.DrawImage(bitmap, float(d.x), float(d.y), s.width, s.height, s.x, s.y, s.width, s.height,
+            flat::UnitPixel, noAttributes);
     }
     // Edges and centre are tiled, never stretched, starting exactly at their top-left corner.
     for (int n = 4; n < 9; ++n) {

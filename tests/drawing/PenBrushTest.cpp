@@ -308,6 +308,39 @@ TEST_F(LinearGradientBrushFill, PresetBlendPutsItsColoursAtTheirPositions)
     EXPECT_EQ(brush.GetRectangle().Width, 40);
 }
 
+using GradientBrushes = NoLeaks;
+
+// Both gradients run the one shared implementation over a table of their own flat
+// functions; each reads back what it was given.
+TEST_F(GradientBrushes, BothReadBackBlendsGammaWrapModeAndRectangle)
+{
+    const auto check = [](auto& brush, const char* name) {
+        SCOPED_TRACE(name);
+        const Blend blend{ { 0, 0.2f, 1 }, { 0, 0.6f, 1 } };
+        EXPECT_TRUE(brush.SetBlend(blend));
+        EXPECT_EQ(brush.GetBlendCount(), 3);
+        EXPECT_EQ(brush.GetBlend().positions, blend.positions);
+        const ColorBlend preset{ { kRed, kGreen, kBlue }, { 0, 0.5f, 1 } };
+        EXPECT_TRUE(brush.SetPresetBlend(preset));
+        EXPECT_EQ(brush.GetPresetBlendCount(), 3);
+        EXPECT_EQ(brush.GetPresetBlend().colours, preset.colours);
+        for (bool gamma : { true, false }) {
+            EXPECT_TRUE(brush.SetGammaCorrection(gamma));
+            EXPECT_EQ(brush.GetGammaCorrection(), gamma);
+        }
+        EXPECT_TRUE(brush.SetWrapMode(flat::WrapModeTileFlipXY));
+        EXPECT_EQ(brush.GetWrapMode(), flat::WrapModeTileFlipXY);
+        EXPECT_EQ(brush.GetRectangle().Width, 20);
+        EXPECT_EQ(brush.GetRectangleI().Height, 10);
+    };
+    LinearGradientBrush linear;
+    ASSERT_TRUE(linear.CreateFromRect(RectF(0, 0, 20, 10), kRed, kBlue, flat::LinearGradientModeHorizontal));
+    check(linear, "linear");
+    PathGradientBrush path;
+    ASSERT_TRUE(path.Create({ PointF(0, 0), PointF(20, 0), PointF(20, 10), PointF(0, 10) }));
+    check(path, "path");
+}
+
 using PathGradientBrushColours = NoLeaks;
 
 // Colours beyond the count never reach GDI+; without a count all of them do. GDI+'s own
