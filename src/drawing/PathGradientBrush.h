@@ -10,8 +10,8 @@ class GraphicsPath;
 // Colours fade from a centre point out to the boundary of a path or polygon.
 class PathGradientBrush : public GradientBrush<flat::GpPathGradient, PathGradientFunctions> {
 public:
-    bool Create(const std::vector<PointF>& points, int wrapMode = 0);
-    bool CreateI(const std::vector<flat::GpPoint>& points, int wrapMode = 0);
+    bool Create(const std::vector<PointF>& points, int wrapMode = flat::WrapModeTile);
+    bool CreateI(const std::vector<flat::GpPoint>& points, int wrapMode = flat::WrapModeTile);
     bool CreateFromPath(const GraphicsPath& path);
 
     std::uint32_t GetCenterColor() const;

@@ -9,9 +9,9 @@ class ImageAttributes;
 // Fills by tiling a picture, or a rectangle of it.
 class TextureBrush : public TransformableBrush<flat::GpTexture, TextureFunctions> {
 public:
-    bool Create(const Image& image, int wrapMode = 0);
-    bool Create(const Image& image, float x, float y, float width, float height, int wrapMode = 0);
-    bool CreateI(const Image& image, int x, int y, int width, int height, int wrapMode = 0);
+    bool Create(const Image& image, int wrapMode = flat::WrapModeTile);
+    bool Create(const Image& image, float x, float y, float width, float height, int wrapMode = flat::WrapModeTile);
+    bool CreateI(const Image& image, int x, int y, int width, int height, int wrapMode = flat::WrapModeTile);
     // A rectangle of the picture, adjusted by the attributes once when the brush is made. The
     // wrap mode comes from the attributes too.
     bool CreateWithAttributes(

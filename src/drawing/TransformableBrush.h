@@ -10,27 +10,30 @@ public:
     bool GetTransform(flat::GpMatrix* matrix) const { return recordStatus(Api::getTransform(nativeBrush(), matrix)); }
     bool SetTransform(const flat::GpMatrix* matrix) { return recordStatus(Api::setTransform(nativeBrush(), matrix)); }
     bool ResetTransform() { return recordStatus(Api::resetTransform(nativeBrush())); }
-    bool MultiplyTransform(const flat::GpMatrix* matrix, int order = 0)
+    bool MultiplyTransform(const flat::GpMatrix* matrix, int order = flat::MatrixOrderPrepend)
     {
         return recordStatus(Api::multiplyTransform(nativeBrush(), matrix, static_cast<flat::GpMatrixOrder>(order)));
     }
-    bool TranslateTransform(float dx, float dy, int order = 0)
+    bool TranslateTransform(float dx, float dy, int order = flat::MatrixOrderPrepend)
     {
         return recordStatus(Api::translateTransform(nativeBrush(), dx, dy, static_cast<flat::GpMatrixOrder>(order)));
     }
-    bool ScaleTransform(float sx, float sy, int order = 0)
+    bool ScaleTransform(float sx, float sy, int order = flat::MatrixOrderPrepend)
     {
         return recordStatus(Api::scaleTransform(nativeBrush(), sx, sy, static_cast<flat::GpMatrixOrder>(order)));
     }
-    bool RotateTransform(float angle, int order = 0)
+    bool RotateTransform(float angle, int order = flat::MatrixOrderPrepend)
     {
         return recordStatus(Api::rotateTransform(nativeBrush(), angle, static_cast<flat::GpMatrixOrder>(order)));
     }
-    bool ScaleAt(float sx, float sy, PointF centre, int order = 0)
+    bool ScaleAt(float sx, float sy, PointF centre, int order = flat::MatrixOrderPrepend)
     {
         return scaleTransformAt(*this, sx, sy, centre, order);
     }
-    bool RotateAt(float angle, PointF centre, int order = 0) { return rotateTransformAt(*this, angle, centre, order); }
+    bool RotateAt(float angle, PointF centre, int order = flat::MatrixOrderPrepend)
+    {
+        return rotateTransformAt(*this, angle, centre, order);
+    }
 
     int GetWrapMode() const
     {
