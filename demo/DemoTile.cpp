@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr int kSmoothingAntiAlias = 4;
-constexpr int kTextAntiAlias = 4;
-constexpr int kAlignCentre = 1;
-constexpr int kUnitPixel = 2;
 constexpr float kCornerDiameter = 12.0f;
 constexpr COLORREF kDisabledFace = RGB(128, 128, 128);
 constexpr COLORREF kDisabledText = RGB(200, 200, 200);
@@ -53,7 +49,7 @@ COLORREF DemoTile::faceColour() const
     return m_face;
 }
 
-void DemoTile::redraw(int reason)
+void DemoTile::redraw(skin::RedrawReason reason)
 {
     Surface* surface = beginRendering();
     if (!surface)
@@ -63,8 +59,8 @@ void DemoTile::redraw(int reason)
         Graphics graphics;
         if (!graphics.CreateFromHDC(surface->dc()))
             return;
-        graphics.SetSmoothingMode(kSmoothingAntiAlias);
-        graphics.SetTextRenderingHint(kTextAntiAlias);
+        graphics.SetSmoothingMode(flat::SmoothingModeAntiAlias);
+        graphics.SetTextRenderingHint(flat::TextRenderingHintAntiAlias);
 
         // Half-pixel insets put the 1px outline on pixel centres, so it stays crisp.
         const float width = static_cast<float>(surface->width());
@@ -75,24 +71,24 @@ void DemoTile::redraw(int reason)
 
         const COLORREF face = faceColour();
         SolidBrush fill;
-        fill.Create(ToArgb(face));
+        fill.Create(toArgb(face));
         graphics.FillPath(fill, path);
         Pen outline;
-        outline.Create(ToArgb(mix(face, RGB(255, 255, 255), 45)), 1.0f);
+        outline.Create(toArgb(mix(face, RGB(255, 255, 255), 45)), 1.0f);
         graphics.DrawPath(outline, path);
 
         const FontSpec& style = font();
         Font textFont;
         StringFormat format;
         SolidBrush ink;
-        if (textFont.Create(style.face, style.size, style.style, kUnitPixel) && format.Create() &&
-            ink.Create(ToArgb(disabled() ? kDisabledText : style.colour))) {
-            format.SetAlignment(kAlignCentre);
-            format.SetLineAlignment(kAlignCentre);
+        if (textFont.Create(style.face, style.size, style.style, flat::UnitPixel) && format.Create() &&
+            ink.Create(toArgb(disabled() ? kDisabledText : style.colour))) {
+            format.SetAlignment(flat::StringAlignmentCenter);
+            format.SetLineAlignment(flat::StringAlignmentCenter);
             graphics.DrawString(text(), textFont, ink, RectF(0.0f, 0.0f, width, height), format);
         }
     }
-    if (reason == 9)
+    if (reason == skin::RedrawReason::Present)
         present();
 }
 
@@ -101,19 +97,19 @@ std::optional<LRESULT> DemoTile::handleClassMessage(HWND, UINT message, WPARAM, 
     switch (message) {
     case WM_LBUTTONDOWN:
         m_pressed = true;
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
         break;
     case WM_LBUTTONUP:
         m_pressed = false;
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
         break;
     case WM_MOUSEHOVER:
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
         break;
     case WM_MOUSELEAVE:
         // A press that leaves the tile is abandoned, so it must not stay drawn as pressed.
         m_pressed = false;
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
         break;
     default:
         break;

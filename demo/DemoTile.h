@@ -13,7 +13,7 @@ public:
     // `face` is 0x00BBGGRR.
     explicit DemoTile(COLORREF face) : m_face(face) {}
 
-    void redraw(int reason) override;
+    void redraw(skin::RedrawReason reason) override;
 
 protected:
     std::optional<LRESULT> handleClassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;

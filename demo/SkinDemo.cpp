@@ -36,7 +36,7 @@ ByteArray gradientPicture(int width, int height)
         Graphics graphics;
         LinearGradientBrush brush;
         if (!graphics.GetImageGraphicsContext(picture) ||
-            !brush.CreateFromRectI(flat::GpRect(0, 0, width, height), ToArgb(kDeepBlue), ToArgb(kTeal),
+            !brush.CreateFromRectI(flat::GpRect(0, 0, width, height), toArgb(kDeepBlue), toArgb(kTeal),
                 kVerticalGradient))
             return {};
         graphics.FillRectangleI(brush, 0, 0, width, height);

@@ -10,9 +10,9 @@
 class RuntimeWindow {
 public:
     // Queued to a window to destroy it from the message loop.
-    static constexpr UINT kMsgQueuedDestroy = 0x8065;
+    static constexpr UINT kMsgQueuedDestroy = WM_APP + 0x65;
     // Queued to a window to run the next posted task.
-    static constexpr UINT kMsgRunTask = 0x8066;
+    static constexpr UINT kMsgRunTask = WM_APP + 0x66;
 
     struct Definition {
         int width = 0;

@@ -22,7 +22,7 @@ public:
     bool LoadFromBytes(ByteView bytes, bool useColourManagement = false);
     bool LoadFromFile(const std::wstring& path, bool useColourManagement = false);
 
-    bool Create(int width, int height, int pixelFormat = kPixelFormat32bppArgb);
+    bool Create(int width, int height, int pixelFormat = PixelFormat32bppARGB);
     // GDI+ works on `pixels` in place, so they must outlive the bitmap.
     bool CreateFromScan0(int width, int height, int stride, int pixelFormat, std::uint8_t* pixels);
     // A 32-bit bitmap with the resolution of `graphics`.

@@ -8,7 +8,6 @@ using namespace flat;
 
 namespace {
 constexpr double kPi = 3.1415926535;
-constexpr GpMatrixOrder kPrepend = static_cast<GpMatrixOrder>(0);
 
 int wholePixels(double length)
 {
@@ -53,7 +52,7 @@ bool Bitmap::RotateInto(
     const float height = static_cast<float>(GetHeight());
     const PixelSize size = GetRotatedSize(angle);
     Bitmap rotated;
-    if (!rotated.Create(size.width, size.height, kPixelFormat32bppArgb))
+    if (!rotated.Create(size.width, size.height, PixelFormat32bppARGB))
         return false;
     rotated.SetResolution(GetHorizontalResolution(), GetVerticalResolution());
     GpStatus status = Ok;
@@ -69,8 +68,8 @@ bool Bitmap::RotateInto(
         ScopedMatrix matrix;
         if (!matrix.get())
             return false;
-        GdipTranslateMatrix(matrix.get(), size.width / 2.0f, size.height / 2.0f, kPrepend);
-        GdipRotateMatrix(matrix.get(), angle, kPrepend);
+        GdipTranslateMatrix(matrix.get(), size.width / 2.0f, size.height / 2.0f, MatrixOrderPrepend);
+        GdipRotateMatrix(matrix.get(), angle, MatrixOrderPrepend);
         status = GdipSetWorldTransform(graphics.GetNativeObject(), matrix.get());
         if (status == Ok)
             status = GdipDrawImageRect(graphics.GetNativeObject(), native(), -width / 2, -height / 2, width, height);

@@ -12,8 +12,8 @@ class Graphics;
 class Font : public GdiplusObject<flat::GpFont, &flat::GdipDeleteFont> {
 public:
     // Style 0 is regular, unit 0 is world. A family that is not installed leaves it empty.
-    bool Create(const std::wstring& familyName, float emSize, int style = 0, int unit = 0);
-    bool Create(const FontFamily& family, float emSize, int style = 0, int unit = 0);
+    bool Create(const std::wstring& familyName, float emSize, int style = 0, int unit = flat::UnitWorld);
+    bool Create(const FontFamily& family, float emSize, int style = 0, int unit = flat::UnitWorld);
     bool CreateDefaultGuiFont();
     bool CreateFromDC(HDC dc);
     // Without a GDI font, the one selected into the device context.

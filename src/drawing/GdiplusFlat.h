@@ -8,13 +8,14 @@
 
 #include <gdiplus.h>
 
+#include "drawing/GdiplusEnums.h"
+
 namespace flat {
 using namespace Gdiplus::DllExports;
 
 using Gdiplus::ARGB;
 using Gdiplus::REAL;
 using Gdiplus::GpStatus;
-using Gdiplus::Ok;
 
 using Gdiplus::GdiplusStartup;
 using Gdiplus::GdiplusStartupInput;
@@ -43,18 +44,13 @@ using Gdiplus::GpPointF;
 using Gdiplus::GpRect;
 using Gdiplus::GpRectF;
 
-using Gdiplus::BrushTypeSolidColor;
 using Gdiplus::CharacterRange;
 using Gdiplus::ColorMatrix;
-using Gdiplus::ColorMatrixFlagsDefault;
-using Gdiplus::ColorAdjustTypeDefault;
 using Gdiplus::ColorMap;
 using Gdiplus::ColorPalette;
 using Gdiplus::EncoderParameters;
 using Gdiplus::ImageCodecInfo;
 using Gdiplus::PropertyItem;
-using Gdiplus::UnitWorld;
-using Gdiplus::WrapModeTile;
 
 using Gdiplus::BrushType;
 using Gdiplus::ColorAdjustType;
@@ -100,12 +96,8 @@ using Gdiplus::GpPenType;
 using Gdiplus::BitmapData;
 using Gdiplus::EncoderParameter;
 using Gdiplus::ImageType;
-using Gdiplus::InvalidParameter;
 }
 
 using PointF = Gdiplus::PointF;
 using RectF = Gdiplus::RectF;
 using SizeF = Gdiplus::SizeF;
-
-// 32 bits per pixel, straight alpha: the format every picture is cut and composed in.
-constexpr int kPixelFormat32bppArgb = 0x26200A;

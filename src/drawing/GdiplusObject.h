@@ -40,7 +40,7 @@ protected:
     }
     ~GdiplusObject() { deleteNative(); }
 
-    // False, without touching LastStatus, when nothing is held.
+    // False, without touching lastStatus(), when nothing is held.
     bool deleteNative() noexcept
     {
         if (!m_native)
@@ -51,7 +51,7 @@ protected:
     }
 
     // Finishes a create call: the new object (null on failure) replaces the old one and the
-    // create call's status is the one left in LastStatus.
+    // create call's status is the one left in lastStatus().
     bool adopt(flat::GpStatus status, Native* created) noexcept
     {
         SetNativeObject(status == flat::Ok ? created : nullptr);

@@ -11,14 +11,6 @@
 
 namespace {
 
-constexpr int kUnitWorld = 0;
-constexpr int kTextHintAntiAliasGridFit = 3;
-constexpr int kSmoothingAntiAlias = 4;
-constexpr int kInterpolationHighQualityBicubic = 7;
-constexpr int kCompositingHighSpeed = 1;
-constexpr int kPixelOffsetHalf = 3;
-constexpr int kTrimmingEllipsisCharacter = 3;
-constexpr int kFormatNoWrap = 4096;
 constexpr std::uint32_t kTextAlpha = 254;
 constexpr std::uint32_t kHaloAlpha = 100;
 
@@ -26,9 +18,9 @@ void buildFormat(StringFormat& format, const GlowTextStyle& style)
 {
     format.GenericTypographic();
     if (style.ellipsis)
-        format.SetTrimming(kTrimmingEllipsisCharacter);
+        format.SetTrimming(flat::StringTrimmingEllipsisCharacter);
     if (!style.wrap)
-        format.SetFormatFlags(kFormatNoWrap);
+        format.SetFormatFlags(flat::StringFormatFlagsNoWrap);
     format.SetAlignment(style.alignment);
     format.SetLineAlignment(style.lineAlignment);
 }
@@ -39,12 +31,12 @@ Bitmap blurredGlow(const std::wstring& text, const Font& font, const StringForma
     int width, int height, int glowSize)
 {
     Bitmap sharp;
-    if (!sharp.Create(width, height, kPixelFormat32bppArgb))
+    if (!sharp.Create(width, height, PixelFormat32bppARGB))
         return {};
     {
         Graphics graphics;
         graphics.GetImageGraphicsContext(sharp);
-        graphics.SetTextRenderingHint(kTextHintAntiAliasGridFit);
+        graphics.SetTextRenderingHint(flat::TextRenderingHintAntiAliasGridFit);
         SolidBrush brush;
         brush.Create(glowArgb);
         graphics.DrawString(text, font, brush,
@@ -52,28 +44,28 @@ Bitmap blurredGlow(const std::wstring& text, const Font& font, const StringForma
     }
 
     Bitmap small;
-    if (!small.Create(std::max(1, width / glowSize), std::max(1, height / glowSize), kPixelFormat32bppArgb))
+    if (!small.Create(std::max(1, width / glowSize), std::max(1, height / glowSize), PixelFormat32bppARGB))
         return {};
     {
         Graphics graphics;
         graphics.GetImageGraphicsContext(small);
-        graphics.SetSmoothingMode(kSmoothingAntiAlias);
-        graphics.SetInterpolationMode(kInterpolationHighQualityBicubic);
-        graphics.SetCompositingQuality(kCompositingHighSpeed);
-        graphics.SetPixelOffsetMode(kPixelOffsetHalf);
+        graphics.SetSmoothingMode(flat::SmoothingModeAntiAlias);
+        graphics.SetInterpolationMode(flat::InterpolationModeHighQualityBicubic);
+        graphics.SetCompositingQuality(flat::CompositingQualityHighSpeed);
+        graphics.SetPixelOffsetMode(flat::PixelOffsetModeNone);
         graphics.DrawImage(sharp, 0.0f, 0.0f, static_cast<float>(width) / glowSize,
             static_cast<float>(height) / glowSize);
     }
     sharp.Dispose();
 
     Bitmap glow;
-    if (!glow.Create(width, height, kPixelFormat32bppArgb))
+    if (!glow.Create(width, height, PixelFormat32bppARGB))
         return {};
     {
         Graphics graphics;
         graphics.GetImageGraphicsContext(glow);
-        graphics.SetInterpolationMode(kInterpolationHighQualityBicubic);
-        graphics.SetPixelOffsetMode(kPixelOffsetHalf);
+        graphics.SetInterpolationMode(flat::InterpolationModeHighQualityBicubic);
+        graphics.SetPixelOffsetMode(flat::PixelOffsetModeNone);
         // One pixel in, so the halo sits under the text drawn at (x + 1, y + 1).
         graphics.DrawImage(small, 1.0f, 1.0f, static_cast<float>(width), static_cast<float>(height));
     }
@@ -91,26 +83,26 @@ void drawGlowText(Graphics& target, const std::wstring& text, const RectF& layou
         return;
 
     Font font;
-    font.Create(style.face, style.size, style.fontStyle, kUnitWorld);
+    font.Create(style.face, style.size, style.fontStyle, flat::UnitWorld);
     StringFormat built;
     if (!style.format)
         buildFormat(built, style);
     const StringFormat& format = style.format ? *style.format : built;
 
-    const Bitmap glow = blurredGlow(text, font, format, ToArgb(glowColour, kTextAlpha), width, height, style.glowSize);
-    target.SetTextRenderingHint(kTextHintAntiAliasGridFit);
+    const Bitmap glow = blurredGlow(text, font, format, toArgb(glowColour, kTextAlpha), width, height, style.glowSize);
+    target.SetTextRenderingHint(flat::TextRenderingHintAntiAliasGridFit);
     if (glow)
         target.DrawImage(glow, layout.X, layout.Y);
 
     // Four faint copies one pixel around the text outline it on top of the halo.
     SolidBrush brush;
-    brush.Create(ToArgb(glowColour, kHaloAlpha));
+    brush.Create(toArgb(glowColour, kHaloAlpha));
     const float x = layout.X;
     const float y = layout.Y;
     const PointF outline[] = {{x, y + 1}, {x + 2, y + 1}, {x + 1, y}, {x + 1, y + 2}};
     for (const PointF& at : outline)
         target.DrawString(text, font, brush, RectF(at.X, at.Y, layout.Width, layout.Height), format);
 
-    brush.SetColor(ToArgb(textColour, kTextAlpha));
+    brush.SetColor(toArgb(textColour, kTextAlpha));
     target.DrawString(text, font, brush, RectF(x + 1, y + 1, layout.Width, layout.Height), format);
 }

@@ -16,9 +16,9 @@ class StringFormat;
 class Region;
 
 // A GDI+ drawing surface: a device context or an image. Float methods have int32 twins
-// named with a trailing I where GDI+ has them. Enumerations travel as int with GDI+'s values;
-// an omitted one is 0, GDI+'s default member (prepend order, replace, alternate fill).
-// Getters return 0 (or an empty record) when GDI+ fails; the status is in LastStatus.
+// named with a trailing I where GDI+ has them. Enumerations travel as int with GDI+'s values
+// (flat::, GdiplusEnums.h); an omitted one is GDI+'s default member.
+// Getters return 0 (or an empty record) when GDI+ fails; the status is in lastStatus().
 class Graphics : public GdiplusObject<flat::GpGraphics, &flat::GdipDeleteGraphics> {
 public:
     bool CreateFromHDC(HDC hdc);
@@ -26,7 +26,7 @@ public:
     bool CreateFromHWND(HWND hwnd, bool icm = false);
     bool GetImageGraphicsContext(const Image& image);
     bool Delete() { return deleteNative(); }
-    bool Flush(int intention = 0);
+    bool Flush(int intention = flat::FlushIntentionFlush);
 
     // The device context stays locked for GDI+ until it is released.
     HDC GetDC();
@@ -53,13 +53,13 @@ public:
     bool SetWorldTransform(flat::GpMatrix* matrix);
     bool GetWorldTransform(flat::GpMatrix* matrix) const;
     bool ResetWorldTransform();
-    bool MultiplyWorldTransform(const flat::GpMatrix* matrix, int order = 0);
-    bool TranslateWorldTransform(float dx, float dy, int order = 0);
-    bool ScaleWorldTransform(float sx, float sy, int order = 0);
-    bool RotateWorldTransform(float angle, int order = 0);
+    bool MultiplyWorldTransform(const flat::GpMatrix* matrix, int order = flat::MatrixOrderPrepend);
+    bool TranslateWorldTransform(float dx, float dy, int order = flat::MatrixOrderPrepend);
+    bool ScaleWorldTransform(float sx, float sy, int order = flat::MatrixOrderPrepend);
+    bool RotateWorldTransform(float angle, int order = flat::MatrixOrderPrepend);
     // Scale or rotate about (x, y) rather than the origin.
-    bool ScaleAt(float sx, float sy, PointF centre, int order = 0);
-    bool RotateAt(float angle, PointF centre, int order = 0);
+    bool ScaleAt(float sx, float sy, PointF centre, int order = flat::MatrixOrderPrepend);
+    bool RotateAt(float angle, PointF centre, int order = flat::MatrixOrderPrepend);
 
     bool SetPageUnit(int unit);
     int GetPageUnit() const;
@@ -112,8 +112,9 @@ public:
     bool FillRectangleI(const Brush& brush, int x, int y, int width, int height);
     bool FillRectangles(const Brush& brush, const std::vector<RectF>& rects);
     bool FillRectanglesI(const Brush& brush, const std::vector<flat::GpRect>& rects);
-    bool FillPolygon(const Brush& brush, const std::vector<PointF>& points, int fillMode = 0);
-    bool FillPolygonI(const Brush& brush, const std::vector<flat::GpPoint>& points, int fillMode = 0);
+    bool FillPolygon(const Brush& brush, const std::vector<PointF>& points, int fillMode = flat::FillModeAlternate);
+    bool FillPolygonI(
+        const Brush& brush, const std::vector<flat::GpPoint>& points, int fillMode = flat::FillModeAlternate);
     bool FillEllipse(const Brush& brush, float x, float y, float width, float height);
     bool FillEllipseI(const Brush& brush, int x, int y, int width, int height);
     bool FillPie(const Brush& brush, float x, float y, float width, float height, float startAngle, float sweepAngle);
@@ -121,9 +122,10 @@ public:
     bool FillPath(const Brush& brush, const GraphicsPath& path);
     bool FillClosedCurve(const Brush& brush, const std::vector<PointF>& points);
     bool FillClosedCurveI(const Brush& brush, const std::vector<flat::GpPoint>& points);
-    bool FillClosedCurve2(const Brush& brush, const std::vector<PointF>& points, float tension, int fillMode = 0);
-    bool FillClosedCurve2I(
-        const Brush& brush, const std::vector<flat::GpPoint>& points, float tension, int fillMode = 0);
+    bool FillClosedCurve2(
+        const Brush& brush, const std::vector<PointF>& points, float tension, int fillMode = flat::FillModeAlternate);
+    bool FillClosedCurve2I(const Brush& brush, const std::vector<flat::GpPoint>& points, float tension,
+        int fillMode = flat::FillModeAlternate);
     bool FillRegion(const Brush& brush, const Region& region);
 
     // The length handed to GDI+ stops at the first NUL, which is never counted; the same holds
@@ -174,13 +176,13 @@ public:
     bool DrawImagePointsRectI(const Image& image, const std::vector<flat::GpPoint>& points, int sourceX, int sourceY,
         int sourceWidth, int sourceHeight, int sourceUnit, const ImageAttributes& attributes);
 
-    bool SetClipGraphics(const Graphics& other, int combineMode = 0);
-    bool SetClipPath(const GraphicsPath& path, int combineMode = 0);
-    bool SetClipRect(float x, float y, float width, float height, int combineMode = 0);
-    bool SetClipRectI(int x, int y, int width, int height, int combineMode = 0);
-    bool SetClipRegion(const Region& region, int combineMode = 0);
+    bool SetClipGraphics(const Graphics& other, int combineMode = flat::CombineModeReplace);
+    bool SetClipPath(const GraphicsPath& path, int combineMode = flat::CombineModeReplace);
+    bool SetClipRect(float x, float y, float width, float height, int combineMode = flat::CombineModeReplace);
+    bool SetClipRectI(int x, int y, int width, int height, int combineMode = flat::CombineModeReplace);
+    bool SetClipRegion(const Region& region, int combineMode = flat::CombineModeReplace);
     // GDI+ copies the region; the HRGN stays the caller's.
-    bool SetClipHrgn(HRGN region, int combineMode = 0);
+    bool SetClipHrgn(HRGN region, int combineMode = flat::CombineModeReplace);
     bool ResetClip();
     bool TranslateClip(float dx, float dy);
     bool TranslateClipI(int dx, int dy);

@@ -5,8 +5,6 @@
 using namespace flat;
 
 namespace {
-constexpr Unit kUnitPixel = static_cast<Unit>(2);
-
 // Shared by every Graphics for drawing with opacity; only its alpha entry changes.
 ColorMatrix g_opacityMatrix = {};
 
@@ -81,7 +79,7 @@ bool Graphics::DrawImageWithOpacity(const Image& image, float x, float y, float 
     recordStatus(GdipSetImageAttributesColorMatrix(m_opacityAttributes.GetNativeObject(), ColorAdjustTypeDefault, TRUE,
         &g_opacityMatrix, nullptr, ColorMatrixFlagsDefault));
     return recordStatus(GdipDrawImageRectRect(native(), image.GetNativeObject(), x, y, width, height, sourceX, sourceY,
-        sourceWidth, sourceHeight, kUnitPixel, m_opacityAttributes.GetNativeObject(), nullptr, nullptr));
+        sourceWidth, sourceHeight, UnitPixel, m_opacityAttributes.GetNativeObject(), nullptr, nullptr));
 }
 
 bool Graphics::DrawImage(const Image& image, float x, float y, float width, float height, float sourceX, float sourceY,

@@ -20,10 +20,12 @@ public:
         std::vector<BYTE> types;
     };
 
-    bool Create(int fillMode = 0);
+    bool Create(int fillMode = flat::FillModeAlternate);
     // As many points as both lists hold.
-    bool Create(const std::vector<PointF>& points, const std::vector<BYTE>& types, int fillMode = 0);
-    bool CreateI(const std::vector<flat::GpPoint>& points, const std::vector<BYTE>& types, int fillMode = 0);
+    bool Create(
+        const std::vector<PointF>& points, const std::vector<BYTE>& types, int fillMode = flat::FillModeAlternate);
+    bool CreateI(const std::vector<flat::GpPoint>& points, const std::vector<BYTE>& types,
+        int fillMode = flat::FillModeAlternate);
     bool Delete() { return deleteNative(); }
     bool Clone(GraphicsPath& target) const;
     bool Reset();
@@ -96,7 +98,7 @@ public:
     bool Outline(flat::GpMatrix* matrix = nullptr, float flatness = 0.25f);
     // Maps the source rectangle onto the quadrilateral (or parallelogram) of `destination`.
     bool Warp(const std::vector<PointF>& destination, const RectF& source, flat::GpMatrix* matrix = nullptr,
-        int warpMode = 0, float flatness = 0.25f);
+        int warpMode = flat::WarpModePerspective, float flatness = 0.25f);
 
     int GetPointCount() const;
     RectF GetBounds(const flat::GpMatrix* matrix = nullptr, const Pen* pen = nullptr) const;

@@ -21,27 +21,27 @@ public:
     bool Dispose() { return deleteNative(); }
     bool Clone(ImageAttributes& target) const;
 
-    bool SetToIdentity(int adjustType = 0);
-    bool Reset(int adjustType = 0);
+    bool SetToIdentity(int adjustType = flat::ColorAdjustTypeDefault);
+    bool Reset(int adjustType = flat::ColorAdjustTypeDefault);
 
-    bool SetThreshold(float threshold, int adjustType = 0);
-    bool ClearThreshold(int adjustType = 0);
-    bool SetNoOp(int adjustType = 0);
-    bool ClearNoOp(int adjustType = 0);
-    bool SetGamma(float gamma, int adjustType = 0);
-    bool ClearGamma(int adjustType = 0);
+    bool SetThreshold(float threshold, int adjustType = flat::ColorAdjustTypeDefault);
+    bool ClearThreshold(int adjustType = flat::ColorAdjustTypeDefault);
+    bool SetNoOp(int adjustType = flat::ColorAdjustTypeDefault);
+    bool ClearNoOp(int adjustType = flat::ColorAdjustTypeDefault);
+    bool SetGamma(float gamma, int adjustType = flat::ColorAdjustTypeDefault);
+    bool ClearGamma(int adjustType = flat::ColorAdjustTypeDefault);
     // Pixels whose channels all lie between those of `low` and `high` become transparent.
-    bool SetColorKey(std::uint32_t low, std::uint32_t high, int adjustType = 0);
-    bool ClearColorKey(int adjustType = 0);
-    bool SetOutputChannel(int channel, int adjustType = 0);
-    bool ClearOutputChannel(int adjustType = 0);
-    bool SetOutputChannelColorProfile(const std::wstring& profileName, int adjustType = 0);
-    bool ClearOutputChannelColorProfile(int adjustType = 0);
-    bool SetRemapTable(const std::vector<ColourRemap>& map, int adjustType = 0);
-    bool ClearRemapTable(int adjustType = 0);
+    bool SetColorKey(std::uint32_t low, std::uint32_t high, int adjustType = flat::ColorAdjustTypeDefault);
+    bool ClearColorKey(int adjustType = flat::ColorAdjustTypeDefault);
+    bool SetOutputChannel(int channel, int adjustType = flat::ColorAdjustTypeDefault);
+    bool ClearOutputChannel(int adjustType = flat::ColorAdjustTypeDefault);
+    bool SetOutputChannelColorProfile(const std::wstring& profileName, int adjustType = flat::ColorAdjustTypeDefault);
+    bool ClearOutputChannelColorProfile(int adjustType = flat::ColorAdjustTypeDefault);
+    bool SetRemapTable(const std::vector<ColourRemap>& map, int adjustType = flat::ColorAdjustTypeDefault);
+    bool ClearRemapTable(int adjustType = flat::ColorAdjustTypeDefault);
     bool SetColorMatrix(const flat::ColorMatrix& matrix, const flat::ColorMatrix* grayMatrix = nullptr,
-        int flags = 0, int adjustType = 0);
-    bool ClearColorMatrix(int adjustType = 0);
+        int flags = 0, int adjustType = flat::ColorAdjustTypeDefault);
+    bool ClearColorMatrix(int adjustType = flat::ColorAdjustTypeDefault);
 
     // How a texture brush made with these attributes fills beyond the picture's edge.
     bool SetWrapMode(int wrapMode, std::uint32_t argb = 0, bool clamp = false);

@@ -4,7 +4,7 @@ namespace {
 int g_lastStatus = 0;
 }
 
-int LastStatus()
+int lastStatus()
 {
     return g_lastStatus;
 }

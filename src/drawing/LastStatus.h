@@ -4,7 +4,7 @@
 
 // The GDI+ status of the latest wrapper call, 0 when it succeeded. Composite calls leave
 // the status of their last step.
-int LastStatus();
+int lastStatus();
 
 // Stores the status and tells whether it was Ok.
 bool recordStatus(flat::GpStatus status);

@@ -9,9 +9,9 @@ class Brush;
 // Enumerations (unit, caps, join, alignment, dash style) travel as GDI+'s own values.
 class Pen : public GdiplusObject<flat::GpPen, &flat::GdipDeletePen> {
 public:
-    bool Create(std::uint32_t argb, float width, int unit = 0);
+    bool Create(std::uint32_t argb, float width, int unit = flat::UnitWorld);
     // A pen that paints its strokes with a brush.
-    bool CreateFromBrush(const Brush& brush, float width, int unit = 0);
+    bool CreateFromBrush(const Brush& brush, float width, int unit = flat::UnitWorld);
     bool Delete() { return deleteNative(); }
     bool Clone(Pen& target) const;
 
@@ -20,7 +20,7 @@ public:
     int GetUnit() const;
     bool SetUnit(int unit);
 
-    bool SetLineCap(int startCap, int endCap, int dashCap = 0);
+    bool SetLineCap(int startCap, int endCap, int dashCap = flat::DashCapFlat);
     bool SetStartCap(int cap);
     bool SetEndCap(int cap);
     bool SetDashCap(int cap);
@@ -39,12 +39,12 @@ public:
     // Copies the pen's transform into `matrix`.
     bool GetTransform(flat::GpMatrix* matrix) const;
     bool ResetTransform();
-    bool MultiplyTransform(const flat::GpMatrix* matrix, int order = 0);
-    bool RotateTransform(float angle, int order = 0);
-    bool RotateAt(float angle, PointF centre, int order = 0);
-    bool ScaleTransform(float sx, float sy, int order = 0);
-    bool ScaleAt(float sx, float sy, PointF centre, int order = 0);
-    bool TranslateTransform(float dx, float dy, int order = 0);
+    bool MultiplyTransform(const flat::GpMatrix* matrix, int order = flat::MatrixOrderPrepend);
+    bool RotateTransform(float angle, int order = flat::MatrixOrderPrepend);
+    bool RotateAt(float angle, PointF centre, int order = flat::MatrixOrderPrepend);
+    bool ScaleTransform(float sx, float sy, int order = flat::MatrixOrderPrepend);
+    bool ScaleAt(float sx, float sy, PointF centre, int order = flat::MatrixOrderPrepend);
+    bool TranslateTransform(float dx, float dy, int order = flat::MatrixOrderPrepend);
 
     std::uint32_t GetColor() const;
     bool SetColor(std::uint32_t argb);

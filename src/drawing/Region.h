@@ -26,10 +26,10 @@ public:
 
     bool SetInfinite();
     bool SetEmpty();
-    bool CombineRect(const RectF& rect, int combineMode = 0);
-    bool CombineRectI(const flat::GpRect& rect, int combineMode = 0);
-    bool CombineRegion(const Region& other, int combineMode = 0);
-    bool CombinePath(const GraphicsPath& path, int combineMode = 0);
+    bool CombineRect(const RectF& rect, int combineMode = flat::CombineModeReplace);
+    bool CombineRectI(const flat::GpRect& rect, int combineMode = flat::CombineModeReplace);
+    bool CombineRegion(const Region& other, int combineMode = flat::CombineModeReplace);
+    bool CombinePath(const GraphicsPath& path, int combineMode = flat::CombineModeReplace);
     bool Translate(float dx, float dy);
     bool TranslateI(int dx, int dy);
     bool Transform(flat::GpMatrix* matrix);

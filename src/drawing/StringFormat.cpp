@@ -59,7 +59,7 @@ bool StringFormat::SetAlignment(int alignment)
 
 int StringFormat::GetAlignment() const
 {
-    StringAlignment alignment = static_cast<StringAlignment>(0);
+    StringAlignment alignment = StringAlignmentNear;
     recordStatus(GdipGetStringFormatAlign(native(), &alignment));
     return alignment;
 }
@@ -71,7 +71,7 @@ bool StringFormat::SetLineAlignment(int alignment)
 
 int StringFormat::GetLineAlignment() const
 {
-    StringAlignment alignment = static_cast<StringAlignment>(0);
+    StringAlignment alignment = StringAlignmentNear;
     recordStatus(GdipGetStringFormatLineAlign(native(), &alignment));
     return alignment;
 }
@@ -83,7 +83,7 @@ bool StringFormat::SetTrimming(int trimming)
 
 int StringFormat::GetTrimming() const
 {
-    StringTrimming trimming = static_cast<StringTrimming>(0);
+    StringTrimming trimming = StringTrimmingNone;
     recordStatus(GdipGetStringFormatTrimming(native(), &trimming));
     return trimming;
 }

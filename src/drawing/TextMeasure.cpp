@@ -7,15 +7,13 @@
 #include "drawing/StringFormat.h"
 
 namespace {
-constexpr int kTextRenderingAntiAliasGridFit = 3;
-
 RectF measure(const std::wstring& text, const std::wstring& faceName, float size, int style, const RectF& layout,
     const StringFormat& format)
 {
     const MemoryDc dc = createMemoryDc();
     Graphics graphics;
     graphics.CreateFromHDC(dc.get());
-    graphics.SetTextRenderingHint(kTextRenderingAntiAliasGridFit);
+    graphics.SetTextRenderingHint(flat::TextRenderingHintAntiAliasGridFit);
     Font font;
     font.Create(faceName, size, style);
     return graphics.MeasureString(text, font, layout, format);

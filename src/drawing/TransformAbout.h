@@ -8,7 +8,7 @@
 template <typename Translate, typename Turn>
 bool transformAbout(PointF centre, int order, Translate translate, Turn turn)
 {
-    const float sign = order == 0 ? 1.0f : -1.0f;
+    const float sign = order == flat::MatrixOrderPrepend ? 1.0f : -1.0f;
     translate(sign * centre.X, sign * centre.Y);
     turn();
     return translate(-sign * centre.X, -sign * centre.Y);

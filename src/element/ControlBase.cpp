@@ -116,7 +116,7 @@ void ControlBase::destroy()
         sendToControl(id(), parentWindow(), WM_DESTROY, 0, 0);
 }
 
-void ControlBase::redrawIfCreated(int reason)
+void ControlBase::redrawIfCreated(skin::RedrawReason reason)
 {
     if (record())
         redraw(reason);
@@ -129,7 +129,7 @@ void ControlBase::setLeft(int left)
         return;
     }
     RECT rect{left, top(), left + width(), top() + height()};
-    sendToControl(id(), parentWindow(), WM_MOVE, 1, reinterpret_cast<LPARAM>(&rect));
+    sendToControl(id(), parentWindow(), WM_MOVE, skin::kMoveRepaint, reinterpret_cast<LPARAM>(&rect));
 }
 
 void ControlBase::setTop(int top)
@@ -139,7 +139,7 @@ void ControlBase::setTop(int top)
         return;
     }
     RECT rect{left(), top, left() + width(), top + height()};
-    sendToControl(id(), parentWindow(), WM_MOVE, 1, reinterpret_cast<LPARAM>(&rect));
+    sendToControl(id(), parentWindow(), WM_MOVE, skin::kMoveRepaint, reinterpret_cast<LPARAM>(&rect));
 }
 
 void ControlBase::setWidth(int width)
@@ -184,7 +184,8 @@ void ControlBase::move(
         SkinElement::setHeight(rect.bottom - rect.top);
         return;
     }
-    sendToControl(id(), parentWindow(), WM_MOVE, repaint ? 3 : 0, reinterpret_cast<LPARAM>(&rect));
+    sendToControl(id(), parentWindow(), WM_MOVE, repaint ? skin::kMoveReported : skin::kMoveNoRepaint,
+        reinterpret_cast<LPARAM>(&rect));
 }
 
 void ControlBase::setDisabled(bool disabled)
@@ -192,7 +193,7 @@ void ControlBase::setDisabled(bool disabled)
     storeDisabled(disabled);
     if (ControlRecord* own = record()) {
         own->disabled = disabled;
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
     }
 }
 
@@ -217,11 +218,11 @@ void ControlBase::setVisible(bool visible)
         }
         container = entry->containerId;
     }
-    sendToControl(id(), parentWindow(), WM_SHOWWINDOW, visible ? 1 : 0, 16 | 1);
+    sendToControl(id(), parentWindow(), WM_SHOWWINDOW, visible ? 1 : 0, skin::kShowRequested | skin::kShowRepaint);
 }
 
 void ControlBase::setText(const std::wstring& text)
 {
     storeText(text);
-    redrawIfCreated(9);
+    redrawIfCreated(skin::RedrawReason::Present);
 }

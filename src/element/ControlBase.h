@@ -137,8 +137,8 @@ public:
     bool isHot() const;
     bool interactive() const { return m_interactive; }
 
-    // Renders and shows the control (redraw reason 9).
-    void redrawAndPresent() { redraw(9); }
+    // Renders and shows the control.
+    void redrawAndPresent() { redraw(skin::RedrawReason::Present); }
     // Recomposes the control's rectangle in its window and puts it on screen.
     void present();
 
@@ -195,9 +195,9 @@ private:
     WindowRecord* windowRecord() const;
     // The window position of the container's corner; (0, 0) without a live container.
     POINT containerOrigin() const;
-    void applyRect(const RECT* rect, int mode);
+    void applyRect(const RECT* rect, WPARAM mode);
     void applySize();
-    void redrawIfCreated(int reason);
+    void redrawIfCreated(skin::RedrawReason reason);
     void cleanUpAfterDestroy();
     void resetControl();
     void stepTransitions();

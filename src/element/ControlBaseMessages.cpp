@@ -41,18 +41,19 @@ LRESULT ControlBase::handleCommonMessage(HWND window, UINT message, WPARAM wPara
     case WM_MOVE: {
         WindowRecord* windowEntry = windowRecord();
         ControlRecord* container = windowEntry ? windowEntry->control(containerId()) : nullptr;
-        if (wParam == 3 && container && container->inUse() && container->kind == skin::kKindWantsChildMoves)
+        if (wParam == skin::kMoveReported && container && container->inUse() &&
+            container->kind == skin::kKindWantsChildMoves)
             sendToControl(containerId(), window, skin::kMsgChildMoved, static_cast<WPARAM>(id()), lParam);
-        applyRect(reinterpret_cast<const RECT*>(lParam), static_cast<int>(wParam));
+        applyRect(reinterpret_cast<const RECT*>(lParam), wParam);
         return 0;
     }
     case WM_SIZE:
-        redraw(0);
+        redraw(skin::RedrawReason::Render);
         return 0;
     case WM_SHOWWINDOW:
         // Bit 0 of the low word asks for a repaint; a high word of 1 means the container or
         // window is showing or hiding all its controls.
-        return showElement(wParam != 0, (lParam & 1) != 0, HIWORD(lParam) == 1) ? 1 : 0;
+        return showElement(wParam != 0, (lParam & skin::kShowRepaint) != 0, HIWORD(lParam) == 1) ? 1 : 0;
     default:
         break;
     }
@@ -113,8 +114,8 @@ void ControlBase::onKillFocus(HWND window)
         skin::setProperty(window, skin::kPropWindowProc, m_savedKeyTarget);
     fireEvent(ElementEvent::Deactivated, {id()});
     const ControlRecord* own = record();
-    if (own && (own->kind == 3 || own->kind == 4))
-        redraw(9);
+    if (own && (own->kind == skin::kKindRedrawsOnFocusLoss || own->kind == skin::kKindToggle))
+        redraw(skin::RedrawReason::Present);
 }
 
 std::optional<LRESULT> ControlBase::handleFrameworkMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -152,22 +153,22 @@ std::optional<LRESULT> ControlBase::handleFrameworkMessage(UINT message, WPARAM 
     }
 }
 
-void ControlBase::applyRect(const RECT* rect, int mode)
+void ControlBase::applyRect(const RECT* rect, WPARAM mode)
 {
     ControlRecord* own = record();
     if (!rect || !own)
         return;
     SkinElement::setLeft(rect->left);
     SkinElement::setTop(rect->top);
-    if (mode != 2) {
+    if (mode != skin::kMoveKeepSize) {
         SkinElement::setWidth(rect->right - rect->left);
         SkinElement::setHeight(rect->bottom - rect->top);
     }
     const POINT origin = containerOrigin();
     storeAbsolutePosition(origin.x + left(), origin.y + top());
     own->rect = windowRect();
-    if (mode != 0 && mode != 4)
-        redraw(9);
+    if (mode != skin::kMoveNoRepaint && mode != skin::kMoveStoreOnly)
+        redraw(skin::RedrawReason::Present);
 }
 
 void ControlBase::cleanUpAfterDestroy()

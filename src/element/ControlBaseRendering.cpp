@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kClipExclude = 4;
-
 // Clears the presenting flag however the presentation ends.
 class PresentingGuard {
 public:
@@ -59,26 +57,26 @@ void ControlBase::setBackground(std::int32_t colour, int alpha)
 {
     m_backColour = colour;
     m_backAlpha = alpha;
-    redrawIfCreated(9);
+    redrawIfCreated(skin::RedrawReason::Present);
 }
 
 void ControlBase::setBackColour(std::int32_t colour)
 {
     m_backColour = colour;
-    redrawIfCreated(9);
+    redrawIfCreated(skin::RedrawReason::Present);
 }
 
 void ControlBase::setBackAlpha(int alpha)
 {
     m_backAlpha = alpha;
-    redrawIfCreated(9);
+    redrawIfCreated(skin::RedrawReason::Present);
 }
 
 void ControlBase::setSkin(const NineGridImage& skin, bool present)
 {
     m_skin = skin;
     m_skinLoaded = skin.IsLoaded();
-    redrawIfCreated(present ? 9 : 0);
+    redrawIfCreated(present ? skin::RedrawReason::Present : skin::RedrawReason::Render);
 }
 
 bool ControlBase::setCursor(int kind, const std::wstring& file)
@@ -151,7 +149,8 @@ void ControlBase::excludeChildren(Graphics& graphics) const
         if (!entry || !entry->inUse() || !entry->visible)
             continue;
         const RECT& r = entry->rect;
-        graphics.SetClipRectI(toControlX(r.left), toControlY(r.top), r.right - r.left, r.bottom - r.top, kClipExclude);
+        graphics.SetClipRectI(toControlX(r.left), toControlY(r.top), r.right - r.left, r.bottom - r.top,
+            flat::CombineModeExclude);
     }
 }
 

@@ -159,5 +159,5 @@ void ControlBase::stopAllTransitionsAndRedraw()
 {
     m_animationTimer.stop();
     m_animations.clear();
-    redraw(9);
+    redraw(skin::RedrawReason::Present);
 }

@@ -72,8 +72,27 @@ constexpr UINT kMsgOfferChild = WM_USER + 0xA1;
 
 // A WM_PAINT whose lParam is this was posted by the framework, not sent by the system.
 constexpr LPARAM kFrameworkPaint = 5;
-// lParam of a control's WM_SHOWWINDOW: shown or hidden together with its container or window.
+
+// lParam bits of a control's WM_SHOWWINDOW. Bit 0 asks for a repaint; a high word of 1 means
+// shown or hidden together with its container or window. The program's own requests also
+// carry 0x10, which no handler reads.
+constexpr LPARAM kShowRepaint = 1;
 constexpr LPARAM kShownWithContainer = 0x10000;
+constexpr LPARAM kShowRequested = 0x10;
+
+// wParam of a control's WM_MOVE, whose lParam points at the new rectangle.
+constexpr WPARAM kMoveNoRepaint = 0;
+constexpr WPARAM kMoveRepaint = 1;
+// Takes the position only, and repaints.
+constexpr WPARAM kMoveKeepSize = 2;
+// Repaints, and a container of kind kKindWantsChildMoves hears of the move.
+constexpr WPARAM kMoveReported = 3;
+// Stores the rectangle without a repaint, as kMoveNoRepaint.
+constexpr WPARAM kMoveStoreOnly = 4;
+
+// Why an element re-renders its picture. Present also puts it on screen; the hot and pressed
+// looks are the button's, which presents them too.
+enum class RedrawReason : int { Render = 0, Hot = 1, Pressed = 3, Present = 9 };
 
 constexpr UINT_PTR kFadeTimerId = 768;
 
@@ -88,6 +107,11 @@ constexpr int kKindSkinButton = 18;
 constexpr int kKindCaptionButtons = 19;
 constexpr int kKindWantsChildMoves = 27;
 constexpr int kKindKeepsTab = 29;
+// Kinds no class of this system creates, each with a behaviour of its own in the base: the
+// first is redrawn, like a toggle, when it loses the focus; the second is asked before each
+// of its children is shown or hidden with it.
+constexpr int kKindRedrawsOnFocusLoss = 3;
+constexpr int kKindOffersChildren = 9;
 
 // Integer values of the window properties; a missing property reads as 0.
 inline void setProperty(HWND window, const char* name, INT_PTR value)

@@ -134,7 +134,8 @@ bool SkinElement::showElement(std::optional<bool> show, bool repaint, bool fromC
 
     const std::vector<int> children = m_children;
     for (int child : children) {
-        if (own->kind == 9 && sendToControl(m_id, window, skin::kMsgOfferChild, static_cast<WPARAM>(child), 0) != 0)
+        if (own->kind == skin::kKindOffersChildren &&
+            sendToControl(m_id, window, skin::kMsgOfferChild, static_cast<WPARAM>(child), 0) != 0)
             continue;
         bool childShown = shown;
         if (own->hidden) {
@@ -147,6 +148,6 @@ bool SkinElement::showElement(std::optional<bool> show, bool repaint, bool fromC
 
     if (!m_visible && callWindowHandler(window, skin::kMsgQueryFocusedControl, 0, 0) == m_id)
         callWindowHandler(window, skin::kMsgSetFocusedControl, 0, 0);
-    redraw(repaint ? 9 : 0);
+    redraw(repaint ? skin::RedrawReason::Present : skin::RedrawReason::Render);
     return m_visible;
 }

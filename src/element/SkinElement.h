@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "element/SkinConstants.h"
 #include "imaging/NineGridImage.h"
 
 // What an element reports to the program. Windows raise all of them; controls the ones
@@ -58,9 +59,8 @@ public:
     SkinElement& operator=(const SkinElement&) = delete;
 
     virtual LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept = 0;
-    // Re-renders the element's picture; `reason` tells what changed (0 only re-render,
-    // 9 also present).
-    virtual void redraw(int reason) { (void)reason; }
+    // Re-renders the element's picture for `reason`.
+    virtual void redraw(skin::RedrawReason reason) { (void)reason; }
     // Rebuilds the element's composed picture for a changed area (client coordinates) and
     // puts it on screen; only windows have one.
     virtual void presentArea(const RECT& area) { (void)area; }

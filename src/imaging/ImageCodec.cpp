@@ -44,7 +44,7 @@ int ImageCodec::SplitBySeparator(ByteView image)
     const int height = strip.GetHeight();
     m_stripWidth = width;
     m_stripHeight = height;
-    const std::uint32_t separator = ToArgb(m_separatorColour);
+    const std::uint32_t separator = toArgb(m_separatorColour);
     auto emit = [&](int start, int run) {
         // Every frame after the first is counted from the separator before it.
         if (!m_frames.empty() && run > 0)
@@ -103,7 +103,7 @@ void ImageCodec::appendArea(const Bitmap& strip, int x, int y, int width, int he
     Bitmap frame;
     const RectF area { float(x), float(y), float(width), float(height) };
     StripFrame result { {}, width, height };
-    if (width > 0 && height > 0 && strip.CloneArea(area, kPixelFormat32bppArgb, frame)) {
+    if (width > 0 && height > 0 && strip.CloneArea(area, PixelFormat32bppARGB, frame)) {
         if (markCentre)
             drawCentreMarkers(frame, width, height);
         result.bytes = frame.SaveToBytes(kPngFormat);

@@ -7,8 +7,6 @@
 
 namespace {
 constexpr std::uint32_t kMarkerColour = 0xFFFF00FF;
-constexpr int kSmoothingModeNone = 3;
-constexpr int kUnitPixel = 2;
 
 // The packed size is two signed 16-bit halves.
 ImageSize unpackSize(int packed)
@@ -104,7 +102,7 @@ void NineGridImage::DrawState(Graphics& target, const StateRecord& record) const
         target.DrawImage(bitmap, float(m_x), float(m_y), float(bitmap.GetWidth()), float(bitmap.GetHeight()));
         return;
     }
-    target.SetSmoothingMode(kSmoothingModeNone);
+    target.SetSmoothingMode(flat::SmoothingModeNone);
     NineSlices slices;
     std::copy(record.slices.begin(), record.slices.end(), slices.begin());
     const auto destinations = nineGridDestinations(m_x, m_y, m_width, m_height, slices);
@@ -114,8 +112,8 @@ void NineGridImage::DrawState(Graphics& target, const StateRecord& record) const
         if (!s.isDrawable())
             continue;
         const DestinationRect& d = destinations[n];
-        target.DrawImage(bitmap, float(d.x), float(d.y), s.width, s.height, s.x, s.y, s.width, s.height, kUnitPixel,
-            noAttributes);
+        target.DrawImage(bitmap, float(d.x), float(d.y), s.width, s.height, s.x, s.y, s.width, s.height,
+            flat::UnitPixel, noAttributes);
     }
     // Edges and centre are tiled, never stretched, starting exactly at their top-left corner.
     for (int n = 4; n < 9; ++n) {

@@ -14,8 +14,6 @@ namespace {
 constexpr std::size_t kLargestSkin = 1024000;
 constexpr std::uint32_t kMarkerColour = 0xFFFF00FF;
 constexpr std::uint32_t kTransparentWhite = 0x00FFFFFF;
-constexpr int kInterpolationNearestNeighbour = 5;
-constexpr int kCompositingGammaCorrected = 3;
 
 bool anyMarkerAlong(int length, const std::function<bool(int)>& isMarker)
 {
@@ -38,7 +36,7 @@ void fillGradient(Graphics& graphics, PointF from, std::uint32_t fromArgb, Point
 }
 }
 
-bool HasNineGridMarkers(ByteView picture)
+bool hasNineGridMarkers(ByteView picture)
 {
     if (picture.size > kLargestSkin)
         return false;
@@ -52,29 +50,29 @@ bool HasNineGridMarkers(ByteView picture)
         || anyMarkerAlong(height, [&](int y) { return bitmap.GetPixel(1, y) == kMarkerColour; });
 }
 
-std::uint32_t SampleColour(ByteView picture)
+std::uint32_t sampleColour(ByteView picture)
 {
     Image image;
     image.LoadFromBytes(picture);
     Bitmap sample;
-    sample.Create(1, 1, kPixelFormat32bppArgb);
+    sample.Create(1, 1, PixelFormat32bppARGB);
     {
         Graphics graphics;
         graphics.GetImageGraphicsContext(sample);
-        graphics.SetInterpolationMode(kInterpolationNearestNeighbour);
+        graphics.SetInterpolationMode(flat::InterpolationModeNearestNeighbor);
         graphics.DrawImage(image, 0, 0, 1, 1);
     }
-    return FromArgb(sample.GetPixel(0, 0));
+    return fromArgb(sample.GetPixel(0, 0));
 }
 
-std::uint32_t SampleColour(ByteArray& picture, const std::wstring& fileName)
+std::uint32_t sampleColour(ByteArray& picture, const std::wstring& fileName)
 {
     if (!fileName.empty())
         picture = readFile(fileName);
-    return SampleColour(ByteView(picture));
+    return sampleColour(ByteView(picture));
 }
 
-ByteArray EdgeFade(ByteView picture, std::optional<int> fadeSize, std::uint32_t colour, int mode,
+ByteArray edgeFade(ByteView picture, std::optional<int> fadeSize, std::uint32_t colour, int mode,
     const std::wstring& fileName)
 {
     ByteArray fromFile;
@@ -87,11 +85,11 @@ ByteArray EdgeFade(ByteView picture, std::optional<int> fadeSize, std::uint32_t 
     const int width = image.GetWidth();
     const int height = image.GetHeight();
     Bitmap faded;
-    faded.Create(width, height, kPixelFormat32bppArgb);
+    faded.Create(width, height, PixelFormat32bppARGB);
     {
         Graphics graphics;
         graphics.GetImageGraphicsContext(faded);
-        graphics.SetCompositingQuality(kCompositingGammaCorrected);
+        graphics.SetCompositingQuality(flat::CompositingQualityGammaCorrected);
         graphics.DrawImage(image, 0, 0, float(width), float(height));
         const int size = fadeSize ? *fadeSize : static_cast<int>(std::floor(width * 0.3));
         const float w = float(width);
@@ -99,12 +97,12 @@ ByteArray EdgeFade(ByteView picture, std::optional<int> fadeSize, std::uint32_t 
         const float s = float(size);
         const float fadeX = float(width - size);
         const float fadeY = float(height - size);
-        const std::uint32_t solid = ToArgb(colour);
+        const std::uint32_t solid = toArgb(colour);
         if (mode != 0)
             fillGradient(graphics, PointF(fadeX, 0), kTransparentWhite, PointF(w, 0), solid, fadeX + 1, 0, s, h);
         else
             fillGradient(graphics, PointF(0, 0), solid, PointF(s, 0), kTransparentWhite, 0, 0, s, h);
-        fillGradient(graphics, PointF(0, fadeY), ToArgb(colour, 0), PointF(0, h), solid, 0, fadeY + 1, w, s);
+        fillGradient(graphics, PointF(0, fadeY), toArgb(colour, 0), PointF(0, h), solid, 0, fadeY + 1, w, s);
     }
     return faded.SaveToBytes(kPngFormat);
 }

@@ -13,6 +13,7 @@
 #include "element/SkinCursor.h"
 #include "element/SkinElement.h"
 #include "imaging/NineGridImage.h"
+#include "skin/WindowGeometry.h"
 #include "skin/WindowOptions.h"
 
 class Graphics;
@@ -213,7 +214,7 @@ private:
     void onMouseMove(LPARAM lParam);
     void mouseRoutine(UINT message, LPARAM lParam);
     void onMouseWheel(WPARAM wParam, LPARAM lParam);
-    int borderZoneAt(int x, int y) const;
+    BorderZoneCode borderZoneAt(int x, int y) const;
     void startDragOrResize(int x, int y);
     void updateCursor(int x, int y) const;
     bool onLeftButtonDown(WPARAM wParam, LPARAM lParam);
@@ -300,6 +301,6 @@ private:
     int m_captionButtonStyle = 0;
     std::vector<HWND> m_disabledWindows;
     bool m_nonLayeredPainting = false;
-    int m_borderZone = 0;
+    BorderZoneCode m_borderZone = BorderZoneCode::None;
     std::vector<OverlayRecord> m_overlays;
 };

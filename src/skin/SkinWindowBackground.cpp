@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr int kPixelFormat32bppPArgb = 0xE200B;
-constexpr int kImageLockWrite = 2;
-
 Surface copyOf(const Surface& source)
 {
     Surface copy(source.width(), source.height());
@@ -40,7 +37,7 @@ void SkinWindow::setBackground(const BackgroundChange& change)
         m_backgroundLayout = *change.layout;
     if (change.image) {
         m_backgroundBytes = *change.image;
-        m_backgroundIsNineGrid = !m_backgroundBytes.empty() && HasNineGridMarkers(m_backgroundBytes);
+        m_backgroundIsNineGrid = !m_backgroundBytes.empty() && hasNineGridMarkers(m_backgroundBytes);
         m_backgroundNineGrid.Clear();
         if (m_backgroundIsNineGrid)
             m_backgroundNineGrid.LoadStates(m_backgroundBytes);
@@ -99,11 +96,11 @@ ByteArray SkinWindow::windowPicture(int width, int height) const
         return {};
     // The surface holds premultiplied pixels; GDI+ takes them as such and scales them.
     Bitmap full;
-    if (!full.Create(m_composed.width(), m_composed.height(), kPixelFormat32bppPArgb))
+    if (!full.Create(m_composed.width(), m_composed.height(), PixelFormat32bppPARGB))
         return {};
     flat::BitmapData data{};
     flat::GpRect area{0, 0, m_composed.width(), m_composed.height()};
-    if (!full.LockBits(&area, kImageLockWrite, kPixelFormat32bppPArgb, data))
+    if (!full.LockBits(&area, flat::ImageLockModeWrite, PixelFormat32bppPARGB, data))
         return {};
     GdiFlush();
     for (int row = 0; row < m_composed.height(); ++row)
@@ -116,7 +113,7 @@ ByteArray SkinWindow::windowPicture(int width, int height) const
     Graphics graphics;
     if (!scaled.Create(width, height) || !graphics.GetImageGraphicsContext(scaled))
         return {};
-    graphics.SetInterpolationMode(7);
+    graphics.SetInterpolationMode(flat::InterpolationModeHighQualityBicubic);
     graphics.DrawImage(full, 0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height));
     graphics.Delete();
     return scaled.SaveToBytes(kPngFormat);

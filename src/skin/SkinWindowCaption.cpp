@@ -18,7 +18,6 @@ namespace {
 constexpr wchar_t kIconFormat[] = L"{B96B3CB5-0728-11D3-9D7B-0000F81EF32E}";
 constexpr wchar_t kYaHei[] = L"微软雅黑";
 constexpr wchar_t kSimSun[] = L"宋体";
-constexpr int kNoWrap = 4096;
 constexpr int kIconSize = 17;
 
 bool fontExists(const std::wstring& face)
@@ -86,7 +85,7 @@ void SkinWindow::drawCaptionText()
     const float top = static_cast<float>(area.top) - (m_captionFont == kYaHei ? 3.0f : 0.0f);
     const RectF layout{static_cast<float>(area.left), top, textWidth, static_cast<float>(m_captionSize + 6)};
     StringFormat format;
-    format.Create(kNoWrap);
+    format.Create(flat::StringFormatFlagsNoWrap);
     if (m_captionGlow) {
         GlowTextStyle style;
         style.glowSize = 4;
@@ -100,7 +99,7 @@ void SkinWindow::drawCaptionText()
     Font font;
     SolidBrush brush;
     if (font.Create(m_captionFont, static_cast<float>(m_captionSize), m_captionStyle) &&
-        brush.Create(ToArgb(m_captionColour, 254)))
+        brush.Create(toArgb(m_captionColour, 254)))
         graphics.DrawString(text(), font, brush, layout, format);
 }
 
@@ -119,7 +118,7 @@ void SkinWindow::drawCaptionIcon(Graphics& graphics)
         HICON handle = icon.GetHICON();
         if (!handle)
             return;
-        graphics.Flush(1);
+        graphics.Flush(flat::FlushIntentionSync);
         DrawIconEx(m_backgroundLayer.dc(), x, y, handle, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
         DestroyIcon(handle);
         return;

@@ -105,7 +105,7 @@ void SkinWindow::storeOptions(const WindowOptions& options)
     m_backgroundBytes = options.backgroundImage;
     m_backgroundIsNineGrid = false;
     if (!m_backgroundBytes.empty()) {
-        m_backgroundIsNineGrid = HasNineGridMarkers(m_backgroundBytes);
+        m_backgroundIsNineGrid = hasNineGridMarkers(m_backgroundBytes);
         if (m_backgroundIsNineGrid)
             m_backgroundNineGrid.LoadStates(m_backgroundBytes);
     }
@@ -133,10 +133,10 @@ void SkinWindow::storeOptions(const WindowOptions& options)
     // bottom, so a window larger than the picture has no hard edge.
     const bool placedAtTop = m_backgroundLayout == 0 || m_backgroundLayout == 1;
     if (!m_backgroundBytes.empty() && placedAtTop && !m_backgroundIsNineGrid && !m_layered) {
-        const std::uint32_t colour = SampleColour(m_backgroundBytes);
+        const std::uint32_t colour = sampleColour(m_backgroundBytes);
         m_backgroundColour = static_cast<std::int32_t>(colour);
         m_opacity = 255;
-        m_backgroundBytes = EdgeFade(m_backgroundBytes, std::nullopt, colour);
+        m_backgroundBytes = edgeFade(m_backgroundBytes, std::nullopt, colour);
     }
 }
 

@@ -112,15 +112,15 @@ void SkinWindow::onMouseLeave()
     mouseRoutine(WM_MOUSELEAVE, 0);
 }
 
-int SkinWindow::borderZoneAt(int x, int y) const
+BorderZoneCode SkinWindow::borderZoneAt(int x, int y) const
 {
     if (m_hot > 0)
-        return -1;
+        return BorderZoneCode::OverControl;
     RECT client{};
     GetClientRect(m_hwnd, &client);
     const std::optional<BorderZone> zone =
         ::borderZoneAt(x, y, client.right, client.bottom, borderBand(m_layered, m_skinLoaded, m_borderWidth));
-    return zone ? zone->code : 0;
+    return zone ? zone->code : BorderZoneCode::None;
 }
 
 void SkinWindow::updateCursor(int x, int y) const
@@ -150,7 +150,7 @@ void SkinWindow::startDragOrResize(int x, int y)
         return drag();
     if (!m_resizable || m_maximised)
         return;
-    if (m_borderZone > 0) {
+    if (m_borderZone != BorderZoneCode::None && m_borderZone != BorderZoneCode::OverControl) {
         RECT client{};
         GetClientRect(m_hwnd, &client);
         const std::optional<BorderZone> zone =

@@ -16,15 +16,13 @@
 
 namespace {
 
-constexpr int kSmoothingAntiAlias = 4;
-
 void outline(Graphics& graphics, float inset, float width, float height, int radius, COLORREF colour, int alpha)
 {
     GraphicsPath path;
     path.Create();
     addRoundedRectangle(path, inset, inset, width - 1 - 2 * inset, height - 1 - 2 * inset, radius);
     Pen pen;
-    pen.Create(ToArgb(colour, alpha), 1.0f);
+    pen.Create(toArgb(colour, alpha), 1.0f);
     graphics.DrawPath(pen, path);
 }
 
@@ -76,7 +74,7 @@ void SkinWindow::compose(bool present, bool redrawControls)
         for (int id = 1; id <= entry->controlCount(); ++id) {
             ControlRecord* control = entry->control(id);
             if (control && control->inUse() && control->object)
-                control->object->redraw(0);
+                control->object->redraw(skin::RedrawReason::Render);
         }
     buildComposedSurface();
     if (present)
@@ -106,7 +104,7 @@ void SkinWindow::drawBackground(Graphics& graphics)
     graphics.SetClipPath(interior);
     if (m_backgroundColour != -1) {
         SolidBrush fill;
-        fill.Create(ToArgb(static_cast<COLORREF>(m_backgroundColour), 255));
+        fill.Create(toArgb(static_cast<COLORREF>(m_backgroundColour), 255));
         graphics.FillRectangle(fill, 0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height));
     }
     RECT interiorRect{inset, inset, width - inset, height - inset};
@@ -145,7 +143,7 @@ void SkinWindow::drawBackgroundPicture(Graphics& graphics, const RECT& interior)
         }
         return;
     }
-    graphics.Flush(1);
+    graphics.Flush(flat::FlushIntentionSync);
     alphaBlend(m_backgroundLayer.dc(), place.x, place.y, place.width, place.height, m_backgroundImage.dc(), 0, 0,
         m_backgroundImage.width(), m_backgroundImage.height(), m_opacity);
 }
@@ -156,7 +154,7 @@ void SkinWindow::drawBorderLines(Graphics& graphics)
     const auto height = static_cast<float>(m_backgroundLayer.height());
     if (m_layered) {
         const int radius = m_roundedBorder ? 8 : 0;
-        graphics.SetSmoothingMode(kSmoothingAntiAlias);
+        graphics.SetSmoothingMode(flat::SmoothingModeAntiAlias);
         outline(graphics, 0, width, height, radius, m_borderColour, 50);
         outline(graphics, 1, width, height, radius, 0, 100);
         outline(graphics, 1, width, height, radius, m_borderColour, 150);

@@ -131,6 +131,7 @@ void SkinWindow::handleActivate(WPARAM wParam)
 
 void SkinWindow::handleSystemCommand(WPARAM wParam)
 {
+    // The system keeps the low four bits of the command for itself.
     switch (wParam & 0xFFF0) {
     case SC_MAXIMIZE:
         m_minimised = false;
@@ -258,6 +259,6 @@ void SkinWindow::resetWindowFields()
     m_captionButtonStyle = 0;
     m_disabledWindows.clear();
     m_nonLayeredPainting = false;
-    m_borderZone = 0;
+    m_borderZone = BorderZoneCode::None;
     m_overlays.clear();
 }

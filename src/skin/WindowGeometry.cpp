@@ -1,5 +1,7 @@
 #include "skin/WindowGeometry.h"
 
+#include "skin/WindowOptions.h"
+
 namespace {
 
 // The half is added to the origin before truncating toward zero: a window 3 pixels wider
@@ -96,22 +98,22 @@ std::optional<BorderZone> borderZoneAt(int x, int y, int right, int bottom, int 
     const bool bottomSide = y >= bottom - kCorner;
 
     if (x <= band && besideCorners)
-        return BorderZone { 1, SC_SIZE + 1, kCursorSizeWe };
+        return BorderZone { BorderZoneCode::Left, SC_SIZE + WMSZ_LEFT, kCursorSizeWe };
     if (x >= right - band && besideCorners)
-        return BorderZone { 3, SC_SIZE + 2, kCursorSizeWe };
+        return BorderZone { BorderZoneCode::Right, SC_SIZE + WMSZ_RIGHT, kCursorSizeWe };
     if (betweenCorners && y <= band)
-        return BorderZone { 2, SC_SIZE + 3, kCursorSizeNs };
+        return BorderZone { BorderZoneCode::Top, SC_SIZE + WMSZ_TOP, kCursorSizeNs };
     // The bottom edge reaches two pixels further in than the others.
     if (betweenCorners && y >= bottom - band - 2)
-        return BorderZone { 4, SC_SIZE + 6, kCursorSizeNs };
+        return BorderZone { BorderZoneCode::Bottom, SC_SIZE + WMSZ_BOTTOM, kCursorSizeNs };
     if (left && top)
-        return BorderZone { 5, SC_SIZE + 4, kCursorSizeNwse };
+        return BorderZone { BorderZoneCode::TopLeft, SC_SIZE + WMSZ_TOPLEFT, kCursorSizeNwse };
     if (rightSide && top)
-        return BorderZone { 6, SC_SIZE + 5, kCursorSizeNesw };
+        return BorderZone { BorderZoneCode::TopRight, SC_SIZE + WMSZ_TOPRIGHT, kCursorSizeNesw };
     if (left && bottomSide)
-        return BorderZone { 8, SC_SIZE + 7, kCursorSizeNesw };
+        return BorderZone { BorderZoneCode::BottomLeft, SC_SIZE + WMSZ_BOTTOMLEFT, kCursorSizeNesw };
     if (rightSide && bottomSide)
-        return BorderZone { 7, SC_SIZE + 8, kCursorSizeNwse };
+        return BorderZone { BorderZoneCode::BottomRight, SC_SIZE + WMSZ_BOTTOMRIGHT, kCursorSizeNwse };
     return std::nullopt;
 }
 
@@ -163,15 +165,15 @@ Placement backgroundPlacement(int layout, int clientWidth, int clientHeight, int
     int imageHeight, int borderWidth)
 {
     const int b = borderWidth;
-    switch (layout) {
-    case 1:
+    switch (static_cast<BackgroundLayout>(layout)) {
+    case BackgroundLayout::TopRight:
         return { clientWidth - imageWidth - b, b, imageWidth, imageHeight };
-    case 2:
+    case BackgroundLayout::Centred:
         return { (clientWidth - imageWidth) / 2, (clientHeight - imageHeight) / 2, imageWidth,
             imageHeight };
-    case 3:
+    case BackgroundLayout::Stretched:
         return { b, b, clientWidth - 2 * b, clientHeight - 2 * b };
-    case 4:
+    case BackgroundLayout::Tiled:
         return { b, b, clientWidth, clientHeight };
     default:
         return { b, b, imageWidth, imageHeight };

@@ -28,10 +28,25 @@ constexpr int kCursorSizeNesw = 32643;
 constexpr int kCursorSizeWe = 32644;
 constexpr int kCursorSizeNs = 32645;
 
+// The framework's codes of the sizing zones along a window's border. A press on a control
+// stores OverControl, one outside every zone None.
+enum class BorderZoneCode : int {
+    OverControl = -1,
+    None = 0,
+    Left = 1,
+    Top = 2,
+    Right = 3,
+    Bottom = 4,
+    TopLeft = 5,
+    TopRight = 6,
+    BottomRight = 7,
+    BottomLeft = 8,
+};
+
 // One sizing zone along a window's border: the framework's own zone code, the SC_SIZE
 // command that starts sizing from it, and its cursor.
 struct BorderZone {
-    int code;
+    BorderZoneCode code;
     int sizeCommand;
     int cursorId;
 

@@ -117,7 +117,7 @@ int main()
     rounded.Create();
     addRoundedRectangle(rounded, 0, 0, 420, 300, 8);
     SolidBrush fill;
-    fill.Create(ToArgb(RGB(240, 240, 240), 255));
+    fill.Create(toArgb(RGB(240, 240, 240), 255));
     std::printf("  fill under a rounded clip:              %9.1f us\n", microsecondsPerCall(10, [&] {
         graphics.SetClipPath(rounded);
         graphics.FillRectangle(fill, 0.0f, 0.0f, 420.0f, 300.0f);

@@ -17,11 +17,11 @@ TEST(Colour, RgbAndArgbSwapRedAndBlueAndCarryAlphaOnTop)
         { 0xFFFFFFFF, 255, 0xFFFFFFFF },  // a stray top byte never leaks into alpha
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ToArgb(c.rgb, c.alpha), c.argb) << std::hex << c.rgb;
+        EXPECT_EQ(toArgb(c.rgb, c.alpha), c.argb) << std::hex << c.rgb;
         int alpha = -1;
-        EXPECT_EQ(FromArgb(c.argb, &alpha), c.rgb & 0xFFFFFF) << std::hex << c.argb;
+        EXPECT_EQ(fromArgb(c.argb, &alpha), c.rgb & 0xFFFFFF) << std::hex << c.argb;
         EXPECT_EQ(alpha, static_cast<int>(c.alpha));
     }
-    EXPECT_EQ(ToArgb(0x123456), 0xFF563412u);
-    EXPECT_EQ(FromArgb(0x80563412), 0x123456u);
+    EXPECT_EQ(toArgb(0x123456), 0xFF563412u);
+    EXPECT_EQ(fromArgb(0x80563412), 0x123456u);
 }

@@ -45,9 +45,9 @@ TEST_F(FontCreation, InstalledNamesGiveFontsAndOthersStayEmpty)
     Font missing;
     EXPECT_FALSE(missing.Create(L"No Such Family Anywhere", 12));
     EXPECT_FALSE(missing);
-    EXPECT_NE(LastStatus(), 0);
+    EXPECT_NE(lastStatus(), 0);
     EXPECT_EQ(missing.GetSize(), 0) << "getters on an empty wrapper";
-    EXPECT_NE(LastStatus(), 0);
+    EXPECT_NE(lastStatus(), 0);
 }
 
 TEST_F(FontCreation, FromAFamilyWithItsMetrics)
@@ -100,7 +100,7 @@ TEST_F(FontCreation, PlatformFontsEitherArriveOrReportWhy)
                  { sans.GenericSansSerif(), bool(sans) }, { serif.GenericSerif(), bool(serif) },
                  { monospace.GenericMonospace(), bool(monospace) } })
             EXPECT_EQ(created, held);
-        EXPECT_EQ(bool(monospace), LastStatus() == 0);
+        EXPECT_EQ(bool(monospace), lastStatus() == 0);
         EXPECT_EQ(bool(sans), !sans.GetFamilyName().empty());
     }
 }

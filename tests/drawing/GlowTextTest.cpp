@@ -17,9 +17,6 @@ namespace {
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr int kFormatNoWrap = 4096;
-constexpr int kTrimmingCharacter = 1;
-constexpr int kTrimmingEllipsisCharacter = 3;
 
 struct Argb {
     int a, r, g, b;
@@ -199,8 +196,8 @@ bool platformDrawsEllipses()
         font.Create(L"宋体", 20);
         StringFormat format;
         format.GenericTypographic();
-        format.SetFormatFlags(kFormatNoWrap);
-        format.SetTrimming(surface == &trimmed ? kTrimmingEllipsisCharacter : kTrimmingCharacter);
+        format.SetFormatFlags(flat::StringFormatFlagsNoWrap);
+        format.SetTrimming(surface == &trimmed ? flat::StringTrimmingEllipsisCharacter : flat::StringTrimmingCharacter);
         SolidBrush black;
         black.Create(0xFF000000);
         graphics.DrawString(text, font, black, RectF(2, 2, 90, 26), format);
@@ -302,7 +299,7 @@ TEST_F(GlowText, CaptionPicture)
 
     // The background is opaque, so the premultiplied pixels are the straight ones.
     Bitmap picture;
-    ASSERT_TRUE(picture.CreateFromScan0(kWidth, kHeight, kWidth * 4, kPixelFormat32bppArgb,
+    ASSERT_TRUE(picture.CreateFromScan0(kWidth, kHeight, kWidth * 4, PixelFormat32bppARGB,
         reinterpret_cast<std::uint8_t*>(surface.bits())));
     saveArtifact(L"glow-caption.png", picture.SaveToBytes(kPngFormat));
 }

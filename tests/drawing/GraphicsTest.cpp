@@ -16,9 +16,6 @@ namespace {
 constexpr std::uint32_t kWhite = 0xFFFFFFFF;
 constexpr std::uint32_t kRed = 0xFFFF0000;
 constexpr std::uint32_t kBlue = 0xFF0000FF;
-constexpr int kUnitPixel = 2;
-constexpr auto kInvalidParameter = static_cast<flat::GpStatus>(2);
-constexpr auto kOutOfMemory = static_cast<flat::GpStatus>(3);
 
 struct Pixel {
     int x, y;
@@ -151,7 +148,7 @@ TEST_F(GraphicsSettings, GettersReturnWhatSettersStored)
         SCOPED_TRACE(name);
         EXPECT_TRUE(set());
         EXPECT_EQ(get(), expected);
-        EXPECT_EQ(LastStatus(), 0);
+        EXPECT_EQ(lastStatus(), 0);
     }
 }
 
@@ -171,11 +168,11 @@ TEST(GraphicsEmpty, GettersGiveZeroAndDeleteGivesFalseWithoutTouchingTheStatus)
     for (std::size_t i = 0; i < getters.size(); ++i) {
         recordStatus(flat::Ok);
         EXPECT_EQ(getters[i](), 0) << "getter " << i;
-        EXPECT_EQ(LastStatus(), kInvalidParameter) << "getter " << i;
+        EXPECT_EQ(lastStatus(), flat::InvalidParameter) << "getter " << i;
     }
-    recordStatus(kOutOfMemory);
+    recordStatus(flat::OutOfMemory);
     EXPECT_FALSE(empty.Delete());
-    EXPECT_EQ(LastStatus(), kOutOfMemory);
+    EXPECT_EQ(lastStatus(), flat::OutOfMemory);
 }
 
 using GraphicsTransform = GraphicsFixture;
@@ -286,7 +283,7 @@ TEST_F(GraphicsClip, RestoreAndEndContainerBringBackTheState)
 
     // A container maps its source rectangle onto its destination.
     graphics.Clear(kWhite);
-    const unsigned mapped = graphics.BeginContainer(RectF(10, 10, 20, 20), RectF(0, 0, 10, 10), kUnitPixel);
+    const unsigned mapped = graphics.BeginContainer(RectF(10, 10, 20, 20), RectF(0, 0, 10, 10), flat::UnitPixel);
     graphics.FillRectangle(red, 0, 0, 10, 10);
     graphics.EndContainer(mapped);
     EXPECT_EQ(bitmap.GetPixel(28, 28), kRed);
@@ -300,7 +297,7 @@ protected:
     {
         GraphicsFixture::SetUp();
         for (const wchar_t* family : { L"Tahoma", L"DejaVu Sans" }) {
-            if (font.Create(family, 16, 0, kUnitPixel))
+            if (font.Create(family, 16, 0, flat::UnitPixel))
                 break;
         }
         ASSERT_TRUE(font);
@@ -373,8 +370,8 @@ protected:
             for (int x = 0; x < 4; ++x)
                 source.SetPixel(x, y, x < 2 ? kRed : kBlue);
         // Whole-pixel scaling without blending across the halves.
-        graphics.SetInterpolationMode(5);
-        graphics.SetPixelOffsetMode(4);
+        graphics.SetInterpolationMode(flat::InterpolationModeNearestNeighbor);
+        graphics.SetPixelOffsetMode(flat::PixelOffsetModeHalf);
     }
 
     Bitmap source;
@@ -393,13 +390,13 @@ TEST_F(GraphicsImages, EachPlacementPutsThePixelsWhereExpected)
         { "onto a parallelogram", [&] { return graphics.DrawImagePoints(source, square); },
             { { 13, 17, kRed }, { 14, 10, kBlue }, { 18, 10, kWhite } } },
         { "source part at a point, int",
-            [&] { return graphics.DrawImagePointRectI(source, 10, 10, 1, 0, 2, 4, kUnitPixel); },
+            [&] { return graphics.DrawImagePointRectI(source, 10, 10, 1, 0, 2, 4, flat::UnitPixel); },
             { { 10, 10, kRed }, { 11, 10, kBlue }, { 12, 10, kWhite } } },
         { "source part into a rect, int",
-            [&] { return graphics.DrawImageRectRectI(source, 10, 10, 4, 4, 0, 0, 2, 2, kUnitPixel, none); },
+            [&] { return graphics.DrawImageRectRectI(source, 10, 10, 4, 4, 0, 0, 2, 2, flat::UnitPixel, none); },
             { { 13, 13, kRed }, { 14, 10, kWhite } } },
         { "source part onto points, int",
-            [&] { return graphics.DrawImagePointsRectI(source, smallSquare, 2, 0, 2, 2, kUnitPixel, none); },
+            [&] { return graphics.DrawImagePointsRectI(source, smallSquare, 2, 0, 2, 2, flat::UnitPixel, none); },
             { { 13, 13, kBlue }, { 10, 14, kWhite } } },
     });
 }

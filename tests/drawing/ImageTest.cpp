@@ -74,12 +74,12 @@ TEST_F(ImageLoading, UndecodableBytesLeaveItEmptyAndDisposeIsOnce)
     Bitmap bitmap;
     EXPECT_FALSE(bitmap.LoadFromBytes(ByteArray{ 1, 2, 3 }));
     EXPECT_FALSE(bitmap);
-    EXPECT_NE(LastStatus(), 0);
+    EXPECT_NE(lastStatus(), 0);
     ASSERT_TRUE(bitmap.LoadFromBytes(solidPng(2, 2, kRed)));
     EXPECT_TRUE(bitmap.Dispose());
-    recordStatus(static_cast<flat::GpStatus>(7));
+    recordStatus(flat::Win32Error);
     EXPECT_FALSE(bitmap.Dispose());
-    EXPECT_EQ(LastStatus(), 7) << "an empty wrapper calls nothing";
+    EXPECT_EQ(lastStatus(), 7) << "an empty wrapper calls nothing";
 }
 
 TEST_F(BitmapPixels, PointsOutsideThePictureReadAsZero)
@@ -106,7 +106,8 @@ TEST_F(BitmapPixels, LockedBitsAreThePicture)
     Bitmap bitmap = pictureOf(3, 2, [](int, int) { return kRed; });
     flat::BitmapData data{};
     const flat::GpRect secondRow(0, 1, 3, 1);
-    ASSERT_TRUE(bitmap.LockBits(&secondRow, 3 /* read and write */, 0x26200A, data));
+    ASSERT_TRUE(
+        bitmap.LockBits(&secondRow, flat::ImageLockModeRead | flat::ImageLockModeWrite, PixelFormat32bppARGB, data));
     static_cast<std::uint32_t*>(data.Scan0)[2] = kBlue;
     ASSERT_TRUE(bitmap.UnlockBits(data));
     EXPECT_EQ(bitmap.GetPixel(2, 1), kBlue);
@@ -193,9 +194,9 @@ TEST_F(ImageFrames, AnimationDelaysAndFramesInTime)
 
     const Bitmap still = pictureOf(2, 2, gradient);
     EXPECT_TRUE(still.GetFrameDelays().empty());
-    EXPECT_EQ(LastStatus(), 19) << "property not found";
+    EXPECT_EQ(lastStatus(), 19) << "property not found";
     EXPECT_EQ(still.GetFrameCount(L"not a guid"), 0);
-    EXPECT_NE(LastStatus(), 0);
+    EXPECT_NE(lastStatus(), 0);
 }
 
 TEST_F(ImageFrames, PalettesRoundTrip)

@@ -13,8 +13,6 @@
 #include "drawing/StringFormat.h"
 
 namespace {
-constexpr std::uint8_t kTypeStart = 0, kTypeBezier = 3;
-constexpr int kCombineIntersect = 1, kCombineUnion = 2, kCombineXor = 3, kCombineExclude = 4;
 
 // Every test leaves as many native objects alive as it found, its own members included.
 class NoLeaks : public testing::Test {
@@ -114,8 +112,8 @@ TEST_F(GraphicsPathShape, PathDataRoundTripsThroughCreate)
     ASSERT_EQ(data.points.size(), 7u);
     EXPECT_TRUE(samePoints(data.points, path.GetPathPoints()));
     EXPECT_EQ(data.types, path.GetPathTypes());
-    EXPECT_EQ(data.types[3], kTypeStart);
-    EXPECT_EQ(data.types[4], kTypeBezier);
+    EXPECT_EQ(data.types[3], flat::PathPointTypeStart);
+    EXPECT_EQ(data.types[4], flat::PathPointTypeBezier);
 
     GraphicsPath copy;
     ASSERT_TRUE(copy.Create(data.points, data.types, 1));
@@ -150,7 +148,7 @@ TEST_F(GraphicsPathShape, ReshapingMovesThePathAsExpected)
         GraphicsPath path;
         path.Create();
         path.AddLine(10, 10, 30, 10);
-        EXPECT_TRUE(c.reshape(path)) << c.name << " status " << LastStatus();
+        EXPECT_TRUE(c.reshape(path)) << c.name << " status " << lastStatus();
         expectRect(path.GetBounds(), c.expected, 0.01f);
     }
     flat::GdipDeleteMatrix(doubling);
@@ -161,7 +159,7 @@ TEST_F(GraphicsPathShape, ReshapingMovesThePathAsExpected)
     ellipse.AddEllipse(0, 0, 40, 20);
     ASSERT_TRUE(ellipse.Flatten());
     for (const BYTE type : ellipse.GetPathTypes())
-        EXPECT_NE(type & 7, kTypeBezier);
+        EXPECT_NE(type & flat::PathPointTypePathTypeMask, flat::PathPointTypeBezier);
     expectRect(ellipse.GetBounds(), RectF(0, 0, 40, 20), 0.3f);
 }
 
@@ -201,10 +199,10 @@ TEST_F(RegionWrapper, CombiningDecidesWhichPointsAreInside)
         int mode;
         bool inside[4];
     } cases[] = {
-        { "intersect", kCombineIntersect, { false, true, false, false } },
-        { "union", kCombineUnion, { true, true, true, false } },
-        { "xor", kCombineXor, { true, false, true, false } },
-        { "exclude", kCombineExclude, { true, false, false, false } },
+        { "intersect", flat::CombineModeIntersect, { false, true, false, false } },
+        { "union", flat::CombineModeUnion, { true, true, true, false } },
+        { "xor", flat::CombineModeXor, { true, false, true, false } },
+        { "exclude", flat::CombineModeExclude, { true, false, false, false } },
     };
     GraphicsPath squareB;
     squareB.Create();
@@ -241,7 +239,7 @@ TEST_F(RegionWrapper, EmptyInfiniteAndBounds)
     region.SetInfinite();
     EXPECT_TRUE(region.IsInfinite(graphics));
 
-    region.CombineRect(RectF(2, 3, 4, 5), kCombineIntersect);
+    region.CombineRect(RectF(2, 3, 4, 5), flat::CombineModeIntersect);
     region.Translate(1, 1);
     region.TranslateI(1, 0);
     expectRect(region.GetBounds(graphics), RectF(4, 4, 4, 5));
@@ -255,7 +253,7 @@ TEST_F(RegionWrapper, CopiesThroughDataHrgnAndCloneAreEqual)
 {
     Region original;
     original.CreateFromRect(RectF(1, 1, 4, 4));
-    original.CombineRect(RectF(3, 3, 4, 4), kCombineUnion);
+    original.CombineRect(RectF(3, 3, 4, 4), flat::CombineModeUnion);
 
     const ByteArray data = original.GetData();
     EXPECT_EQ(int(data.size()), original.GetDataSize());
@@ -281,7 +279,7 @@ TEST_F(RegionWrapper, ScansCoverTheRegionInBands)
 {
     Region region;
     region.CreateFromRectI(flat::GpRect(0, 0, 4, 2));
-    region.CombineRectI(flat::GpRect(0, 2, 8, 2), kCombineUnion);
+    region.CombineRectI(flat::GpRect(0, 2, 8, 2), flat::CombineModeUnion);
     flat::GpMatrix* identity = nullptr;
     flat::GdipCreateMatrix(&identity);
     EXPECT_EQ(region.GetScansCount(identity), 2);

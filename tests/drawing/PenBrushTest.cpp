@@ -21,8 +21,6 @@ constexpr std::uint32_t kWhite = 0xFFFFFFFF;
 constexpr std::uint32_t kRed = 0xFFFF0000;
 constexpr std::uint32_t kGreen = 0xFF00FF00;
 constexpr std::uint32_t kBlue = 0xFF0000FF;
-constexpr int kInvalidParameter = 2;
-constexpr int kNotImplemented = 6;
 
 // Every test leaves as many native objects alive as it found, its own members included.
 class NoLeaks : public testing::Test {
@@ -187,9 +185,9 @@ TEST_F(BrushWrappers, CloneThenDeleteTwice)
         EXPECT_TRUE(brush.Delete()) << name;
         EXPECT_EQ(copy.GetType(), type) << name;
         EXPECT_EQ(brush.GetType(), 0) << name;
-        ASSERT_EQ(LastStatus(), kInvalidParameter) << name;
+        ASSERT_EQ(lastStatus(), flat::InvalidParameter) << name;
         EXPECT_FALSE(brush.Delete()) << name;
-        EXPECT_EQ(LastStatus(), kInvalidParameter) << name;
+        EXPECT_EQ(lastStatus(), flat::InvalidParameter) << name;
     };
     SolidBrush solid;
     solid.Create(kRed);
@@ -310,6 +308,39 @@ TEST_F(LinearGradientBrushFill, PresetBlendPutsItsColoursAtTheirPositions)
     EXPECT_EQ(brush.GetRectangle().Width, 40);
 }
 
+using GradientBrushes = NoLeaks;
+
+// Both gradients run the one shared implementation over a table of their own flat
+// functions; each reads back what it was given.
+TEST_F(GradientBrushes, BothReadBackBlendsGammaWrapModeAndRectangle)
+{
+    const auto check = [](auto& brush, const char* name) {
+        SCOPED_TRACE(name);
+        const Blend blend{ { 0, 0.2f, 1 }, { 0, 0.6f, 1 } };
+        EXPECT_TRUE(brush.SetBlend(blend));
+        EXPECT_EQ(brush.GetBlendCount(), 3);
+        EXPECT_EQ(brush.GetBlend().positions, blend.positions);
+        const ColorBlend preset{ { kRed, kGreen, kBlue }, { 0, 0.5f, 1 } };
+        EXPECT_TRUE(brush.SetPresetBlend(preset));
+        EXPECT_EQ(brush.GetPresetBlendCount(), 3);
+        EXPECT_EQ(brush.GetPresetBlend().colours, preset.colours);
+        for (bool gamma : { true, false }) {
+            EXPECT_TRUE(brush.SetGammaCorrection(gamma));
+            EXPECT_EQ(brush.GetGammaCorrection(), gamma);
+        }
+        EXPECT_TRUE(brush.SetWrapMode(flat::WrapModeTileFlipXY));
+        EXPECT_EQ(brush.GetWrapMode(), flat::WrapModeTileFlipXY);
+        EXPECT_EQ(brush.GetRectangle().Width, 20);
+        EXPECT_EQ(brush.GetRectangleI().Height, 10);
+    };
+    LinearGradientBrush linear;
+    ASSERT_TRUE(linear.CreateFromRect(RectF(0, 0, 20, 10), kRed, kBlue, flat::LinearGradientModeHorizontal));
+    check(linear, "linear");
+    PathGradientBrush path;
+    ASSERT_TRUE(path.Create({ PointF(0, 0), PointF(20, 0), PointF(20, 10), PointF(0, 10) }));
+    check(path, "path");
+}
+
 using PathGradientBrushColours = NoLeaks;
 
 // Colours beyond the count never reach GDI+; without a count all of them do. GDI+'s own
@@ -351,7 +382,7 @@ TEST_F(BrushTransforms, RotateAndScaleAboutAPointInBothOrders)
 
     const auto check = [&](auto& wrapper, const char* name) {
         // Wine answers NotImplemented to rotating a linear gradient's transform.
-        const bool canRotate = wrapper.RotateTransform(90) || LastStatus() != kNotImplemented;
+        const bool canRotate = wrapper.RotateTransform(90) || lastStatus() != flat::NotImplemented;
         for (const int order : { 0, 1 }) {
             for (const bool rotating : { true, false }) {
                 if (rotating && !canRotate)

@@ -46,7 +46,7 @@ TEST_F(ControlCreate, TheRecordDescribesTheControl)
     options.y = 6;
     options.width = 30;
     options.height = 20;
-    options.kind = 17;
+    options.kind = skin::kKindImageButton;
     options.interactive = true;
     options.disabled = true;
     options.passThrough1 = 11;
@@ -56,7 +56,7 @@ TEST_F(ControlCreate, TheRecordDescribesTheControl)
     const ControlRecord& entry = *host.record().control(id);
     EXPECT_TRUE(entry.inUse());
     EXPECT_EQ(entry.id, id);
-    EXPECT_EQ(entry.kind, 17);
+    EXPECT_EQ(entry.kind, skin::kKindImageButton);
     EXPECT_TRUE(entry.interactive);
     EXPECT_TRUE(entry.visible);
     EXPECT_TRUE(entry.disabled);
@@ -161,7 +161,7 @@ TEST_F(ControlGeometry, ResizingRerendersAtTheNewSizeWithoutPresenting)
     control.setWidth(70);
     control.setHeight(35);
     EXPECT_TRUE((host.record().control(id)->rect == RECT{3, 4, 73, 39}));
-    EXPECT_EQ(control.lastReason, 0);
+    EXPECT_EQ(control.lastReason, skin::RedrawReason::Render);
     const Surface& face = host.record().control(id)->surface;
     EXPECT_EQ(face.width(), 70);
     EXPECT_EQ(face.height(), 35);
@@ -195,7 +195,7 @@ TEST(ControlRouting, TheBackgroundMessageStoresAndShows)
     sendToControl(id, host.handle(), skin::kMsgSetControlBackground, 0x123456, 77);
     EXPECT_EQ(sendToControl(id, host.handle(), skin::kMsgGetControlColour, 0, 0), 0x123456);
     EXPECT_EQ(sendToControl(id, host.handle(), skin::kMsgGetControlAlpha, 0, 0), 77);
-    EXPECT_EQ(control.lastReason, 9);
+    EXPECT_EQ(control.lastReason, skin::RedrawReason::Present);
 }
 
 }  // namespace

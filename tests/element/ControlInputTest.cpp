@@ -86,7 +86,8 @@ TEST_F(ControlInput, FocusMessagesRaiseTheirEventsAndSomeKindsRedrawOnLosingIt)
         int kind;
         int redrawsOnKillFocus;
     };
-    for (const Case& c : {Case{1, 0}, Case{3, 1}, Case{4, 1}}) {
+    const Case cases[] = {{skin::kKindLabel, 0}, {skin::kKindRedrawsOnFocusLoss, 1}, {skin::kKindToggle, 1}};
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
         TestControl control;
         ControlOptions options;

@@ -55,7 +55,7 @@ HostWindow::~HostWindow()
     DestroyWindow(m_window);
 }
 
-void TestControl::redraw(int reason)
+void TestControl::redraw(skin::RedrawReason reason)
 {
     ++redraws;
     lastReason = reason;
@@ -63,7 +63,7 @@ void TestControl::redraw(int reason)
         GdiFlush();
         std::fill_n(face->bits(), static_cast<std::size_t>(face->width()) * face->height(), m_colour);
     }
-    if (reason == 9)
+    if (reason == skin::RedrawReason::Present)
         present();
 }
 
@@ -72,7 +72,7 @@ int TestControl::createIn(HWND window, ControlOptions options, int containerId)
     options.containerId = containerId;
     const int created = create(window, options);
     if (created)
-        redraw(0);
+        redraw(skin::RedrawReason::Render);
     return created;
 }
 

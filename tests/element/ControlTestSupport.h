@@ -44,14 +44,14 @@ public:
     {
     }
 
-    void redraw(int reason) override;
+    void redraw(skin::RedrawReason reason) override;
 
     int createIn(HWND window, ControlOptions options = {}, int containerId = 0);
     // The pixel of the face in the window's record; 0 without a record.
     std::uint32_t facePixel(int x, int y) const;
 
     int redraws = 0;
-    int lastReason = -1;
+    std::optional<skin::RedrawReason> lastReason;
     int destroying = 0;
     // Ids of the controls whose WM_DESTROY reached the class, in order.
     std::vector<int>* destroyLog = nullptr;

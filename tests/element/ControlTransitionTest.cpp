@@ -136,7 +136,7 @@ TEST(ControlTransitionParent, AResizedParentStopsTheFadeAndRedraws)
         ASSERT_TRUE(dispatchUntil([&] { return threadtimers::running() == timersBefore; }));
         EXPECT_EQ(control.runningTransitions(), 0);
         EXPECT_EQ(control.redraws, redraws + 1);
-        EXPECT_EQ(control.lastReason, 9);
+        EXPECT_EQ(control.lastReason, skin::RedrawReason::Present);
         EXPECT_EQ(control.facePixel(5, 5), kOpaqueBlue);
     }
     DestroyWindow(owner);

@@ -90,7 +90,7 @@ TEST_F(ControlVisibility, AContainerOfKindNineKeepsTheChildrenItClaims)
     TestControl claimed;
     TestControl ordinary;
     ControlOptions options;
-    options.kind = 9;
+    options.kind = skin::kKindOffersChildren;
     container.createIn(host.handle(), options);
     const int claimedId = claimed.createIn(host.handle(), {}, container.id());
     ordinary.createIn(host.handle(), {}, container.id());

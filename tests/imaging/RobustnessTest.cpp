@@ -109,14 +109,14 @@ void exercise(ByteView bytes)
         skin.DrawState(graphics, 1);
     }
     if (!decodable) {
-        EXPECT_FALSE(HasNineGridMarkers(bytes));
-        EXPECT_EQ(SampleColour(bytes), 0u);
-        EXPECT_EQ(decode(EdgeFade(bytes)).GetWidth(), 0);
+        EXPECT_FALSE(hasNineGridMarkers(bytes));
+        EXPECT_EQ(sampleColour(bytes), 0u);
+        EXPECT_EQ(decode(edgeFade(bytes)).GetWidth(), 0);
     } else {
-        HasNineGridMarkers(bytes);
-        SampleColour(bytes);
+        hasNineGridMarkers(bytes);
+        sampleColour(bytes);
         if (width <= 2000 && height <= 2000) {
-            EXPECT_EQ(decode(EdgeFade(bytes)).GetWidth(), width);
+            EXPECT_EQ(decode(edgeFade(bytes)).GetWidth(), width);
         }
     }
 }
@@ -133,9 +133,9 @@ TEST(Robustness, EmptyBytesGiveTheFailureValues)
     EXPECT_EQ(codec.AddImage(empty), 0);
     NineGridImage skin;
     EXPECT_FALSE(skin.LoadStates(empty, empty, empty, empty));
-    EXPECT_FALSE(HasNineGridMarkers(empty));
-    EXPECT_EQ(SampleColour(empty), 0u);
-    EXPECT_EQ(decode(EdgeFade(empty)).GetWidth(), 0);
+    EXPECT_FALSE(hasNineGridMarkers(empty));
+    EXPECT_EQ(sampleColour(empty), 0u);
+    EXPECT_EQ(decode(edgeFade(empty)).GetWidth(), 0);
 }
 
 TEST(Robustness, DamagedSkinPicturesNeverCrash)

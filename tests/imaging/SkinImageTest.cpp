@@ -44,35 +44,35 @@ TEST(NineGridMarkerTest, AnyMarkerInTheSecondRowOrColumnOfAPng)
         { 0, 1, false }, { 2, 2, false }, { 19, 0, false }, { 10, 19, false },
     };
     for (const Case& c : cases)
-        EXPECT_EQ(HasNineGridMarkers(withMarkerAt(20, 20, c.x, c.y)), c.expected) << c.x << "," << c.y;
-    EXPECT_FALSE(HasNineGridMarkers(solidPng(20, 20, kGreen)));
-    EXPECT_FALSE(HasNineGridMarkers(ByteArray()));
+        EXPECT_EQ(hasNineGridMarkers(withMarkerAt(20, 20, c.x, c.y)), c.expected) << c.x << "," << c.y;
+    EXPECT_FALSE(hasNineGridMarkers(solidPng(20, 20, kGreen)));
+    EXPECT_FALSE(hasNineGridMarkers(ByteArray()));
 }
 
 TEST(NineGridMarkerTest, OnlyPngsUpToTheSizeLimitQualify)
 {
     const ByteArray png = withMarkerAt(20, 20, 1, 18);
-    ASSERT_TRUE(HasNineGridMarkers(paddedPng(png, 1024000)));
+    ASSERT_TRUE(hasNineGridMarkers(paddedPng(png, 1024000)));
     const ByteArray tooBig = paddedPng(png, 1024001);
     ASSERT_EQ(tooBig.size(), 1024001u);
     EXPECT_EQ(decode(tooBig).GetWidth(), 20);
-    EXPECT_FALSE(HasNineGridMarkers(tooBig));
+    EXPECT_FALSE(hasNineGridMarkers(tooBig));
 
     // The same pixels as a bitmap file: lossless, so only the format can disqualify it.
     Bitmap picture = decode(png);
     const ByteArray bmp = picture.SaveToBytes(L"{B96B3CAB-0728-11D3-9D7B-0000F81EF32E}");
     ASSERT_FALSE(bmp.empty());
     ASSERT_EQ(decode(bmp).GetPixel(1, 18), kMagenta);
-    EXPECT_FALSE(HasNineGridMarkers(bmp));
+    EXPECT_FALSE(hasNineGridMarkers(bmp));
 }
 
 TEST(SampleColourTest, ReturnsOnePixelInRgbByteOrder)
 {
-    EXPECT_EQ(SampleColour(solidPng(9, 7, 0xFF123456)), 0x563412u);
-    EXPECT_EQ(SampleColour(ByteArray { 1, 2, 3 }), 0u);
+    EXPECT_EQ(sampleColour(solidPng(9, 7, 0xFF123456)), 0x563412u);
+    EXPECT_EQ(sampleColour(ByteArray { 1, 2, 3 }), 0u);
 
     const ByteArray halves = makePng(8, 8, [](int x, int) { return x < 4 ? 0xFFFF0000 : 0xFF0000FF; });
-    const std::uint32_t sample = SampleColour(halves);
+    const std::uint32_t sample = sampleColour(halves);
     EXPECT_TRUE(sample == 0x0000FF || sample == 0xFF0000) << std::hex << sample;  // a pixel, not an average
 }
 
@@ -81,13 +81,13 @@ TEST(SampleColourTest, AFileNameReplacesTheBytes)
     const std::wstring path = freshFolder(L"sample colour") + L"picture.png";
     ASSERT_TRUE(writeFile(path, { solidPng(3, 3, 0xFF0A0B0C) }));
     ByteArray picture = solidPng(3, 3, kGreen);
-    EXPECT_EQ(SampleColour(picture, path), 0x0C0B0Au);
+    EXPECT_EQ(sampleColour(picture, path), 0x0C0B0Au);
     EXPECT_EQ(picture, readFile(path));
 }
 
 TEST(EdgeFadeTest, DefaultsFadeThirtyPercentOfTheWidthOnTheRightAndBottom)
 {
-    const ByteArray faded = EdgeFade(solidPng(100, 50, kGreen), std::nullopt, 0x0000FF);
+    const ByteArray faded = edgeFade(solidPng(100, 50, kGreen), std::nullopt, 0x0000FF);
     const Bitmap result = decode(faded);
     ASSERT_EQ(result.GetWidth(), 100);
     ASSERT_EQ(result.GetHeight(), 50);
@@ -106,7 +106,7 @@ TEST(EdgeFadeTest, DefaultsFadeThirtyPercentOfTheWidthOnTheRightAndBottom)
 
 TEST(EdgeFadeTest, ModeZeroFadesTheLeftEdgeInstead)
 {
-    const Bitmap result = decode(EdgeFade(solidPng(100, 50, kGreen), 20, 0xFF0000, 0));
+    const Bitmap result = decode(edgeFade(solidPng(100, 50, kGreen), 20, 0xFF0000, 0));
     EXPECT_GT(result.GetPixel(0, 10) & 0xFF, 200u);
     EXPECT_EQ(result.GetPixel(21, 10), kGreen);
     EXPECT_EQ(result.GetPixel(99, 10), kGreen);
@@ -115,6 +115,6 @@ TEST(EdgeFadeTest, ModeZeroFadesTheLeftEdgeInstead)
 
 TEST(EdgeFadeTest, UndecodablePicturesGiveNoPicture)
 {
-    const ByteArray faded = EdgeFade(ByteArray { 9, 9, 9 });
+    const ByteArray faded = edgeFade(ByteArray { 9, 9, 9 });
     EXPECT_EQ(decode(faded).GetWidth(), 0);
 }

@@ -49,8 +49,8 @@ ByteArray enlarged(ByteView png, int scale)
     Bitmap surface = decode(board);
     Graphics graphics;
     graphics.GetImageGraphicsContext(surface);
-    graphics.SetInterpolationMode(5);
-    graphics.SetPixelOffsetMode(4);
+    graphics.SetInterpolationMode(flat::InterpolationModeNearestNeighbor);
+    graphics.SetPixelOffsetMode(flat::PixelOffsetModeHalf);
     graphics.DrawImage(picture, 0, 0, float(w), float(h));
     graphics.Delete();
     return surface.SaveToBytes(kPngFormat);

@@ -25,11 +25,13 @@ WindowOptions small(int x, int y)
     return options;
 }
 
+// A message nobody else handles, counted by the window's own procedure.
+constexpr UINT kMsgCounted = WM_USER + 500;
 int plainMessages = 0;
 
 LRESULT CALLBACK countingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
-    if (message == WM_USER + 500)
+    if (message == kMsgCounted)
         ++plainMessages;
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -149,7 +151,7 @@ TEST(SkinWindowOperations, SkinningAnExistingWindowKeepsItsProcedure)
     EXPECT_FALSE(window.skinExistingWindow(existing));
 
     plainMessages = 0;
-    SendMessageW(existing, WM_USER + 500, 0, 0);
+    SendMessageW(existing, kMsgCounted, 0, 0);
     EXPECT_EQ(plainMessages, 1);
     DestroyWindow(existing);
     EXPECT_EQ(window.handle(), nullptr);

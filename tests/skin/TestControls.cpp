@@ -5,7 +5,7 @@
 #include "drawing/SolidBrush.h"
 #include "element/SkinConstants.h"
 
-void TestTile::redraw(int reason)
+void TestTile::redraw(skin::RedrawReason reason)
 {
     ++redraws;
     Surface* surface = beginRendering();
@@ -13,10 +13,10 @@ void TestTile::redraw(int reason)
         return;
     Graphics graphics;
     SolidBrush brush;
-    if (graphics.CreateFromHDC(surface->dc()) && brush.Create(ToArgb(m_colour, 255)))
+    if (graphics.CreateFromHDC(surface->dc()) && brush.Create(toArgb(m_colour, 255)))
         graphics.FillRectangle(brush, 0.0f, 0.0f, static_cast<float>(width()), static_cast<float>(height()));
     graphics.Delete();
-    if (reason == 9)
+    if (reason == skin::RedrawReason::Present)
         present();
 }
 
@@ -31,7 +31,7 @@ int TestTile::create(HWND window, int x, int y, int width, int height, bool inte
     options.containerId = containerId;
     const int id = ControlBase::create(window, options);
     if (id > 0)
-        redraw(0);
+        redraw(skin::RedrawReason::Render);
     return id;
 }
 

@@ -9,7 +9,7 @@ class TestTile : public ControlBase {
 public:
     explicit TestTile(COLORREF colour = RGB(200, 0, 0)) : m_colour(colour) {}
 
-    void redraw(int reason) override;
+    void redraw(skin::RedrawReason reason) override;
 
     int create(HWND window, int x, int y, int width, int height, bool interactive, int containerId = 0);
 

@@ -96,14 +96,14 @@ TEST(CaptionLayout, TextSitsInsideTheBorderAndStopsShortOfTheButtons)
 
 TEST(BorderZones, EdgesThenTenPixelCorners)
 {
-    const BorderZone left { 1, SC_SIZE + 1, kCursorSizeWe };
-    const BorderZone right { 3, SC_SIZE + 2, kCursorSizeWe };
-    const BorderZone top { 2, SC_SIZE + 3, kCursorSizeNs };
-    const BorderZone bottom { 4, SC_SIZE + 6, kCursorSizeNs };
-    const BorderZone topLeft { 5, SC_SIZE + 4, kCursorSizeNwse };
-    const BorderZone topRight { 6, SC_SIZE + 5, kCursorSizeNesw };
-    const BorderZone bottomLeft { 8, SC_SIZE + 7, kCursorSizeNesw };
-    const BorderZone bottomRight { 7, SC_SIZE + 8, kCursorSizeNwse };
+    const BorderZone left { BorderZoneCode::Left, SC_SIZE + WMSZ_LEFT, kCursorSizeWe };
+    const BorderZone right { BorderZoneCode::Right, SC_SIZE + WMSZ_RIGHT, kCursorSizeWe };
+    const BorderZone top { BorderZoneCode::Top, SC_SIZE + WMSZ_TOP, kCursorSizeNs };
+    const BorderZone bottom { BorderZoneCode::Bottom, SC_SIZE + WMSZ_BOTTOM, kCursorSizeNs };
+    const BorderZone topLeft { BorderZoneCode::TopLeft, SC_SIZE + WMSZ_TOPLEFT, kCursorSizeNwse };
+    const BorderZone topRight { BorderZoneCode::TopRight, SC_SIZE + WMSZ_TOPRIGHT, kCursorSizeNesw };
+    const BorderZone bottomLeft { BorderZoneCode::BottomLeft, SC_SIZE + WMSZ_BOTTOMLEFT, kCursorSizeNesw };
+    const BorderZone bottomRight { BorderZoneCode::BottomRight, SC_SIZE + WMSZ_BOTTOMRIGHT, kCursorSizeNwse };
     const std::optional<BorderZone> none;
     struct Case {
         int x, y, band;
@@ -133,7 +133,7 @@ TEST(BorderZones, EdgesThenTenPixelCorners)
     for (const Case& c : cases) {
         const auto zone = borderZoneAt(c.x, c.y, 300, 200, c.band);
         EXPECT_TRUE(zone == c.expected) << "(" << c.x << "," << c.y << ") band " << c.band
-                                        << " gives zone " << (zone ? zone->code : 0);
+                                        << " gives zone " << (zone ? static_cast<int>(zone->code) : 0);
     }
 }
 
