@@ -9,19 +9,38 @@ export WINEDEBUG=-all
 # No debugger either: a crashing test should fail at once, not wait for its timeout.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 
+# A prefix is ready when its mark names the registry settings it was made with, so a change
+# to them reaches prefixes made before it.
+prefix_stamp() { sha256sum < "$top/tests/e2e/prefix.reg" | cut -c1-16; }
+prefix_ready() { [ "$(cat "$1/.ready" 2> /dev/null)" = "$(prefix_stamp)" ]; }
+
+# managed_windows PREFIX: a copied prefix hands its windows to a window manager again. The
+# platform's own message boxes then look as they always did: without a window manager Wine
+# draws a caption of its own around an unmanaged one.
+managed_windows() {
+  sed -i 's/^"Managed"="N"$/"Managed"="Y"/' "$1/user.reg"
+  grep -qx '"Managed"="Y"' "$1/user.reg"
+}
+
 # Boots one template prefix per architecture; tests copy it instead of booting again.
 make_template_prefix() {
   local arch=$1 dir="$build/prefixes/template-$1"
-  [ -f "$dir/.ready" ] && return 0
-  log "booting the $arch template prefix"
-  rm -rf "$dir"
+  prefix_ready "$dir" && return 0
   mkdir -p "$build/prefixes"
-  WINEPREFIX="$dir" WINEARCH=$arch wineboot -i > "$build/prefixes/boot-$arch.log" 2>&1 ||
-    die "wineboot failed, see build/prefixes/boot-$arch.log"
-  # regedit reads UTF-16 whatever the locale; the committed file is UTF-8.
-  local reg="$build/prefixes/prefix-$arch.reg"
-  { printf '\xff\xfe'; sed 's/$/\r/' "$top/tests/e2e/prefix.reg" | iconv -f UTF-8 -t UTF-16LE; } > "$reg"
-  WINEPREFIX="$dir" wine regedit /S "$(WINEPREFIX="$dir" winepath -w "$reg")" > /dev/null 2>&1
-  WINEPREFIX="$dir" wineserver -w
-  touch "$dir/.ready"
+  # Tests that start together must not boot the same template twice.
+  exec 8> "$dir.lock"
+  flock 8
+  if ! prefix_ready "$dir"; then
+    log "booting the $arch template prefix"
+    rm -rf "$dir"
+    WINEPREFIX="$dir" WINEARCH=$arch wineboot -i > "$build/prefixes/boot-$arch.log" 2>&1 ||
+      die "wineboot failed, see build/prefixes/boot-$arch.log"
+    # regedit reads UTF-16 whatever the locale; the committed file is UTF-8.
+    local reg="$build/prefixes/prefix-$arch.reg"
+    { printf '\xff\xfe'; sed 's/$/\r/' "$top/tests/e2e/prefix.reg" | iconv -f UTF-8 -t UTF-16LE; } > "$reg"
+    WINEPREFIX="$dir" wine regedit /S "$(WINEPREFIX="$dir" winepath -w "$reg")" > /dev/null 2>&1
+    WINEPREFIX="$dir" wineserver -w
+    prefix_stamp > "$dir/.ready"
+  fi
+  exec 8>&-
 }

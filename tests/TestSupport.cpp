@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <tlhelp32.h>
+
 #include "core/Runtime.h"
 #include "core/Win32Handles.h"
 
@@ -55,4 +57,17 @@ bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return true;
+}
+
+bool childProcessRunning(const std::wstring& fileName)
+{
+    UniqueKernelHandle snapshot = fileHandle(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    for (bool more = snapshot && Process32FirstW(snapshot.get(), &entry); more;
+         more = Process32NextW(snapshot.get(), &entry)) {
+        if (entry.th32ParentProcessID == GetCurrentProcessId() && lstrcmpiW(entry.szExeFile, fileName.c_str()) == 0)
+            return true;
+    }
+    return false;
 }

@@ -17,3 +17,6 @@ ByteArray readWholeFile(const std::wstring& path);
 
 // Pumps messages until the condition holds or the time is up; true when it held.
 bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// True while a process this one started runs the program of that file name.
+bool childProcessRunning(const std::wstring& fileName);

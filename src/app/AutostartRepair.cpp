@@ -20,6 +20,8 @@ constexpr int kEndingPauseMs = 1000;
 
 using GetSystemWow64DirectoryAFn = UINT(WINAPI*)(LPSTR buffer, UINT size);
 
+} // namespace
+
 // Reads the file back through a handle that lets others read but not write or delete,
 // so what gets started is exactly what was written.
 UniqueKernelHandle lockIfUnchanged(const std::wstring& path, ByteView expected)
@@ -39,8 +41,6 @@ UniqueKernelHandle lockIfUnchanged(const std::wstring& path, ByteView expected)
         return {};
     return file;
 }
-
-} // namespace
 
 std::wstring agentPath()
 {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Bytes.h"
+#include "core/Win32Handles.h"
 
 // The repair of the kX Mixer autostart value, the whole visible work of the program.
 
@@ -28,6 +29,10 @@ struct RepairOutcome {
 };
 
 RepairOutcome repairOutcome(bool wow64, bool repaired);
+
+// Opens the file so that others may read it but neither write nor delete it, and keeps it
+// open only when it holds exactly the expected bytes; empty otherwise.
+UniqueKernelHandle lockIfUnchanged(const std::wstring& path, ByteView expected);
 
 // Writes the agent, keeps it locked against replacement until it has started, and waits
 // for it. True only when the agent reported that the value was written and read back.

@@ -93,6 +93,37 @@ TEST_F(WriteAndRunAgent, NeverStartsAnOlderFileWhenWritingFails)
     ASSERT_TRUE(held);
     EXPECT_FALSE(writeAndRunAgent(path, m_marker));
     held.reset();
-    Sleep(500);
+    // Had one been started, the marker it leaves is complete once it has ended.
+    EXPECT_TRUE(pumpUntil([] { return !childProcessRunning(L"babtbbc.exe"); }));
     EXPECT_FALSE(fileExists(path + L".ran"));
+}
+
+// Whatever lies at the path is started only when it reads back as the very agent written.
+TEST_F(WriteAndRunAgent, LocksOnlyAFileThatReadsBackUnchanged)
+{
+    const std::wstring path = m_folder + L"babtbbc.exe";
+    ByteArray changed = m_marker;
+    changed[changed.size() / 2] ^= 0x5a;
+    ByteArray half(m_marker.begin(), m_marker.begin() + m_marker.size() / 2);
+    ByteArray longer = m_marker;
+    longer.push_back(0);
+    struct Case { const char* what; const ByteArray& onDisk; bool locked; };
+    const Case cases[] = {
+        {"the same bytes", m_marker, true},
+        {"one byte changed", changed, false},
+        {"the first half", half, false},
+        {"one byte more", longer, false},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(writeFile(path, {c.onDisk})) << c.what;
+        UniqueKernelHandle lock = lockIfUnchanged(path, m_marker);
+        EXPECT_EQ(static_cast<bool>(lock), c.locked) << c.what;
+        if (lock) {
+            EXPECT_FALSE(fileHandle(CreateFileW(
+                path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr)));
+            EXPECT_FALSE(DeleteFileW(path.c_str()));
+        }
+    }
+    ASSERT_TRUE(deleteFile(path));
+    EXPECT_FALSE(lockIfUnchanged(path, m_marker));
 }

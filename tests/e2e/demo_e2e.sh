@@ -52,21 +52,37 @@ drag() {
   done
   sleep 0.3
   xdotool mouseup 1
-  sleep 1
 }
 
-# expect_moved WHAT DX DY: the window is where the drag should have left it, within 5 px.
-expect_moved() {
-  local before_x=$X before_y=$Y
+# moved_by DX DY: the window is DX DY from where it was before the drag, within 5 px.
+moved_by() {
   geometry
-  local moved_x=$((X - before_x)) moved_y=$((Y - before_y))
-  if [ $((moved_x - $2)) -ge -5 ] && [ $((moved_x - $2)) -le 5 ] &&
-     [ $((moved_y - $3)) -ge -5 ] && [ $((moved_y - $3)) -le 5 ]; then
+  moved_x=$((X - before_x)) moved_y=$((Y - before_y))
+  [ $((moved_x - $1)) -ge -5 ] && [ $((moved_x - $1)) -le 5 ] &&
+    [ $((moved_y - $2)) -ge -5 ] && [ $((moved_y - $2)) -le 5 ]
+}
+
+# expect_moved WHAT DX DY: the window gets to where the drag should leave it.
+expect_moved() {
+  local before_x=$X before_y=$Y moved_x moved_y
+  if wait_for 10 moved_by "$2" "$3"; then
     pass "$1 moved the window by $moved_x,$moved_y (dragged $2,$3)"
   else
     fail "$1 moved the window by $moved_x,$moved_y, expected $2,$3"
   fi
 }
+
+pixel_is_not() { [ "$(pixel "$1" "$2")" != "$3" ]; }
+
+# The demo's own processes: the one this test started and those under it that run the demo.
+demo_pids() {
+  local p
+  grep -qa 'skin_demo\.exe' "/proc/$1/cmdline" 2> /dev/null && echo "$1"
+  for p in $(pgrep -P "$1"); do demo_pids "$p"; done
+}
+
+alive() { local p n=0; for p in "$@"; do kill -0 "$p" 2> /dev/null && n=$((n + 1)); done; echo $n; }
+none_alive() { [ "$(alive "$@")" = 0 ]; }
 
 # Wine replaces the window's X window when the first layered picture arrives, so the one
 # found first may vanish: keep searching until the same one is found three times running.
@@ -102,13 +118,14 @@ expect_exit_within() { # expect_exit_within SECONDS CODE
 new_case_prefix win64
 run_program "$bin/skin_demo.exe" --print-hwnd
 if expect_box "$title" && settle_box; then
+  pids=$(demo_pids "$kx_pid")
   geometry
   # Wine believes the pointer is where the display put it first, mid-screen over the drag tile,
   # until the pointer really moves over one of its windows: cross the bare surface and leave.
   xdotool mousemove $((X + bare_point[0])) $((Y + bare_point[1]))
   sleep 0.5
   xdotool mousemove 5 5
-  sleep 1
+  settle_picture
   shoot skin-demo
   shot_box skin-demo-window
   printed=$(tr -d '\r' < "$work/program.log" | grep -E '^[0-9]+$' | head -1)
@@ -119,9 +136,8 @@ if expect_box "$title" && settle_box; then
   confirm_x=$((X + confirm_tile[0] + 6)) confirm_y=$((Y + confirm_tile[1] + confirm_tile[3] / 2))
   expect_pixel "the Confirm tile's face" "$confirm_x" "$confirm_y" "$confirm_face"
   xdotool mousemove "$confirm_x" "$confirm_y"
-  sleep 1
-  hot=$(pixel "$confirm_x" "$confirm_y")
-  if [ "$hot" != "$confirm_face" ]; then pass "the Confirm tile lights up under the pointer ($hot)"
+  if wait_for 10 pixel_is_not "$confirm_x" "$confirm_y" "$confirm_face"; then
+    pass "the Confirm tile lights up under the pointer ($(pixel "$confirm_x" "$confirm_y"))"
   else fail "the Confirm tile looks the same under the pointer"; fi
 
   drag $((X + drag_tile[0] + 60)) $((Y + drag_tile[1] + 20)) 120 70
@@ -136,9 +152,11 @@ if expect_box "$title" && settle_box; then
   drag $((X + cancel_tile[0] + 30)) $((Y + cancel_tile[1] + 12)) 30 10
   expect_exit_within 30 0
 else
+  pids=$(demo_pids "$kx_pid")
   kill "$kx_pid" 2> /dev/null
+  wait_for 10 none_alive $pids
 fi
-left=$(pgrep -f 'skin_demo\.exe' | wc -l)
-check "no demo process left" 0 "$left"
+if [ -z "$pids" ]; then fail "the demo's processes were not found"
+else check "none of the demo's processes ($(echo $pids)) is left" 0 "$(alive $pids)"; fi
 finish_prefix
 report

@@ -1,12 +1,14 @@
 # What the end-to-end cases are made of. Each check prints one line.
 unset LC_ALL
-kx_pid= box_id= shots=0
+kx_pid= box_id= box_title= shots=0
 artifacts="$build/artifacts"
 mkdir -p "$artifacts"
 
 
+# new_case_prefix ARCH [managed]
 new_case_prefix() {
   new_prefix "$1" "e2e-$case"
+  if [ "${2:-}" = managed ]; then managed_windows "$WINEPREFIX" || fail "the prefix's windows stay unmanaged"; fi
   mkdir -p "$(temp_dir)"
 }
 
@@ -43,16 +45,48 @@ shoot() { import -window root "$artifacts/$1.png"; }
 
 # Waits for the box titled $1 and keeps a picture of the screen.
 expect_box() {
+  box_title=$1
   box_id=$(LANG=en_US.UTF-8 timeout 90 xdotool search --sync --name "^$1\$" 2> /dev/null | head -1)
   if [ -z "$box_id" ]; then
     fail "no box titled $1 appeared"
     shoot "e2e-$case-missing"
     return 1
   fi
-  sleep 1
+  settle_picture
   shots=$((shots + 1))
   shoot "e2e-$case-$shots"
   pass "box titled $1 shown (build/artifacts/e2e-$case-$shots.png)"
+}
+
+# box_picture: the colour count and pixel signature of the box's area; nothing when its
+# window is gone.
+box_picture() {
+  local X= Y= WIDTH= HEIGHT=
+  eval "$(xdotool getwindowgeometry --shell "$box_id" 2> /dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  [ -n "$WIDTH" ] || return 0
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -format '%k %#' info: 2> /dev/null
+}
+
+# Waits, at most about 15 s, until the box's area shows more than one colour and has not
+# changed for a second: its picture comes after its window, in pieces on a busy machine,
+# and may fade in. Wine may give the box a new X window when its picture comes; then the
+# box is looked up again.
+settle_picture() {
+  local last= now same=0 i
+  for i in $(seq 75); do
+    now=$(box_picture)
+    [ -n "$now" ] || box_id=$(LANG=en_US.UTF-8 xdotool search --name "^$box_title\$" 2> /dev/null | tail -1)
+    if [ -n "$now" ] && [ "$now" = "$last" ] && [ "${now%% *}" -gt 1 ]; then
+      same=$((same + 1))
+      [ $same -ge 4 ] && return 0
+    else
+      same=0
+    fi
+    last=$now
+    sleep 0.2
+  done
+  fail "the picture of $box_title did not settle"
+  return 1
 }
 
 shot_box() {
@@ -63,8 +97,7 @@ shot_box() {
 
 # confirm_box Return | alt+F4: focuses the box and presses the keys.
 confirm_box() {
-  xdotool windowfocus "$box_id" 2> /dev/null
-  sleep 0.5
+  timeout 15 xdotool windowfocus --sync "$box_id" 2> /dev/null || fail "the box did not take the focus"
   if [ "$1" = alt+F4 ]; then
     xdotool keydown alt key F4 keyup alt
   else
@@ -89,9 +122,7 @@ hold_file() {
   rm -f "$work/ready" "$work/release"
   wine "$helpers/holdfile.exe" "$(zpath "$1")" "$(zpath "$work/ready")" "$(zpath "$work/release")" &
   holder=$!
-  local i
-  for i in $(seq 100); do [ -e "$work/ready" ] && break; sleep 0.2; done
-  [ -e "$work/ready" ] || fail "the file could not be held open"
+  wait_for 20 test -e "$work/ready" || fail "the file could not be held open"
 }
 
 release_file() {

@@ -12,11 +12,13 @@ source "$here/../wine_checks.sh"
 source "$here/e2e_lib.sh"
 
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+# The boxes here are the platform's. Managed, they look as they always have: Wine leaves their
+# caption to a window manager, and the test display has none.
 old='C:\Old Place\kxmixer.exe'
 
 case $case in
 win64)
-  new_case_prefix win64
+  new_case_prefix win64 managed
   reg_set /reg:64 "kX Mixer" "$old"
   reg_set /reg:64 "Other Program" 'C:\other.exe /quiet'
   reg_set /reg:32 "kX Mixer" 'left alone in the 32-bit view'
@@ -29,7 +31,7 @@ win64)
   expect_no_file "$(temp_dir)/babtbbc.exe"
   ;;
 win32)
-  new_case_prefix win32
+  new_case_prefix win32 managed
   reg_set "" "kX Mixer" "$old"
   run_kxfix
   expect_box "修复成功" && confirm_box Return
@@ -38,7 +40,7 @@ win32)
   expect_no_file "$(temp_dir)/babtbbc.exe"
   ;;
 temp_with_space)
-  new_case_prefix win64
+  new_case_prefix win64 managed
   mkdir -p "$WINEPREFIX/drive_c/kx temp/with space"
   reg_set_user_env 'C:\kx temp\with space'
   run_kxfix
@@ -48,7 +50,7 @@ temp_with_space)
   expect_no_file "$WINEPREFIX/drive_c/kx temp/with space/babtbbc.exe"
   ;;
 locked_stale_agent)
-  new_case_prefix win64
+  new_case_prefix win64 managed
   reg_set /reg:64 "kX Mixer" "$old"
   stale="$(temp_dir)/babtbbc.exe"
   cp "$helpers/marker.exe" "$stale"
@@ -61,7 +63,7 @@ locked_stale_agent)
   release_file
   ;;
 closed_with_alt_f4)
-  new_case_prefix win64
+  new_case_prefix win64 managed
   run_kxfix
   expect_box "修复成功" && confirm_box alt+F4
   expect_exit 0
@@ -69,7 +71,7 @@ closed_with_alt_f4)
   ;;
 locales)
   for lang in en_US.UTF-8 zh_CN.UTF-8; do
-    new_case_prefix win64
+    new_case_prefix win64 managed
     LANG=$lang run_kxfix
     expect_box "修复成功" && shot_box "box-$lang" && confirm_box Return
     expect_exit 0
@@ -78,13 +80,13 @@ locales)
   expect_same_message box-en_US.UTF-8 box-zh_CN.UTF-8
   ;;
 fatal_error)
-  new_case_prefix win64
+  new_case_prefix win64 managed
   run_program "$helpers/fatalprobe.exe"
   expect_box "错误" && confirm_box Return
   expect_exit 255
   ;;
 missing_function)
-  new_case_prefix win64
+  new_case_prefix win64 managed
   run_program "$helpers/fatalprobe.exe" missing-function
   expect_box "错误" && confirm_box Return
   expect_exit 255
