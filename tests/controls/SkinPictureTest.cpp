@@ -6,7 +6,10 @@
 #include "SurfaceProbe.h"
 #include "controls/PictureLayout.h"
 #include "controls/SkinPicture.h"
+#include "controls/SkinLabel.h"
+#include "controls/SkinPanel.h"
 #include "core/ThreadTimers.h"
+#include "drawing/LiveObjects.h"
 #include "element/ControlTestSupport.h"
 #include "imaging/Pictures.h"
 
@@ -176,6 +179,40 @@ TEST_F(SkinPictureTest, IntervalsHidingClearingAndDestroyingStopTheTimers)
         running.addSlide(solidPng(4, 4, kRed));
         running.startSlideshow();
     }
+    EXPECT_EQ(threadtimers::running(), timersBefore);
+}
+
+// Pictures, snapshots, caches, fonts and paths of all three controls go with them.
+TEST_F(SkinPictureTest, LabelsPicturesAndPanelsLeaveNoNativeObjectBehind)
+{
+    const int before = liveNativeObjects();
+    {
+        SkinLabel label;
+        LabelOptions text;
+        text.caption = L"A single line far too long for its label";
+        label.create(host.handle(), text);
+        label.setFont([] {
+            FontChange glow;
+            glow.glow = true;
+            return glow;
+        }());
+        PictureOptions options = sized(40, 30);
+        options.image = solidPng(10, 6, kRed);
+        SkinPicture picture;
+        picture.create(host.handle(), options);
+        picture.rotation(30.0f);
+        picture.addSlide(solidPng(4, 4, kBlue));
+        picture.startSlideshow();
+        SkinPanel panel;
+        PanelOptions shape;
+        shape.borderStyle = 9;
+        shape.image = options.image;
+        panel.create(host.handle(), shape);
+        panel.setGradient(5, RGB(0, 0, 255), 255, RGB(255, 0, 0), 255, true);
+        label.redraw(9);
+        ASSERT_TRUE(dispatchUntil([&] { return picture.fadeAlpha() > 42; }, 3000));
+    }
+    EXPECT_EQ(liveNativeObjects(), before);
     EXPECT_EQ(threadtimers::running(), timersBefore);
 }
 
