@@ -142,9 +142,9 @@ void SkinLabel::drawCaption(Graphics& graphics) const
     format.SetAlignment(layout.alignment);
     format.SetLineAlignment(layout.lineAlignment);
 
-    const FontSpec& spec = font();
+    const FontSpec& textStyle = font();
     Font textFont;
-    if (!textFont.Create(spec.face, spec.size, spec.style))
+    if (!textFont.Create(textStyle.face, textStyle.size, textStyle.style))
         return;
     const RectF box { 0.0f, 0.0f, static_cast<float>(width()), static_cast<float>(height()) };
     // The single line is trimmed here rather than left to GDI+, whose ellipsis trimming
@@ -155,17 +155,17 @@ void SkinLabel::drawCaption(Graphics& graphics) const
             return graphics.MeasureString(candidate, textFont, unbounded, format).Width;
         });
     }
-    if (spec.glow) {
+    if (textStyle.glow) {
         GlowTextStyle style;
-        style.glowSize = spec.glowSize;
-        style.face = spec.face;
-        style.fontStyle = spec.style;
-        style.size = spec.size;
+        style.glowSize = textStyle.glowSize;
+        style.face = textStyle.face;
+        style.fontStyle = textStyle.style;
+        style.size = textStyle.size;
         style.format = &format;
-        drawGlowText(graphics, caption, box, spec.colour, spec.glowColour, style);
+        drawGlowText(graphics, caption, box, textStyle.colour, textStyle.glowColour, style);
         return;
     }
     SolidBrush brush;
-    if (brush.Create(ToArgb(spec.colour, 254)))
+    if (brush.Create(ToArgb(textStyle.colour, 254)))
         graphics.DrawString(caption, textFont, brush, box, format);
 }
