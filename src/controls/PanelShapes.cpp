@@ -109,8 +109,8 @@ PanelFigure innerEdgeFigure(int shape, int width, int height, int cornerSize)
 
 EdgePens edgePens(int borderStyle)
 {
-    constexpr std::uint32_t kShade = ToArgb(0x000000, 80);
-    constexpr std::uint32_t kLight = ToArgb(0xFFFFFF, 150);
+    constexpr std::uint32_t kShade = toArgb(0x000000, 80);
+    constexpr std::uint32_t kLight = toArgb(0xFFFFFF, 150);
     if (borderStyle == static_cast<int>(PanelBorder::Raised))
         return { kLight, kShade };
     return { kShade, kLight };
@@ -119,8 +119,8 @@ EdgePens edgePens(int borderStyle)
 PanelGradient panelGradient(
     int direction, int width, int height, COLORREF colour1, int alpha1, COLORREF colour2, int alpha2)
 {
-    const std::uint32_t first = ToArgb(colour1, static_cast<std::uint32_t>(alpha1));
-    const std::uint32_t second = ToArgb(colour2, static_cast<std::uint32_t>(alpha2));
+    const std::uint32_t first = toArgb(colour1, static_cast<std::uint32_t>(alpha1));
+    const std::uint32_t second = toArgb(colour2, static_cast<std::uint32_t>(alpha2));
     const bool across = direction >= 3 && direction <= 5;
     PanelGradient gradient;
     gradient.endX = across ? px(width) : 0;

@@ -14,10 +14,6 @@
 
 namespace {
 
-constexpr int kCombineIntersect = 1;
-constexpr int kSkinNormal = 1;
-constexpr int kWrapTileFlipXY = 3;
-constexpr int kUnitPixel = 2;
 
 } // namespace
 
@@ -29,7 +25,7 @@ void clipToSkinInterior(Graphics& graphics, const NineGridImage& skin, const Pic
     const int width = box.width - 2 * inset;
     const int height = box.height - 2 * inset;
     if (skin.GetCornerRadius() < 1) {
-        graphics.SetClipRectI(x, y, width, height, kCombineIntersect);
+        graphics.SetClipRectI(x, y, width, height, flat::CombineModeIntersect);
         return;
     }
     GraphicsPath path;
@@ -37,7 +33,7 @@ void clipToSkinInterior(Graphics& graphics, const NineGridImage& skin, const Pic
         return;
     addRoundedRectangle(path, static_cast<float>(x), static_cast<float>(y), static_cast<float>(width),
         static_cast<float>(height), skin.GetCornerRadius());
-    graphics.SetClipPath(path, kCombineIntersect);
+    graphics.SetClipPath(path, flat::CombineModeIntersect);
 }
 
 void drawPlacedImage(Graphics& graphics, const Image& image, int mode, const PictureBox& box)
@@ -48,9 +44,9 @@ void drawPlacedImage(Graphics& graphics, const Image& image, int mode, const Pic
     if (mode == static_cast<int>(PictureMode::Stretched)) {
         // Mirrored edges keep the interpolation from fading the border towards transparent.
         ImageAttributes edges;
-        if (edges.Create() && edges.SetWrapMode(kWrapTileFlipXY)) {
+        if (edges.Create() && edges.SetWrapMode(flat::WrapModeTileFlipXY)) {
             graphics.DrawImageRectRectI(image, place.x, place.y, place.width, place.height, 0, 0, image.GetWidth(),
-                image.GetHeight(), kUnitPixel, edges);
+                image.GetHeight(), flat::UnitPixel, edges);
             return;
         }
     }
@@ -80,7 +76,7 @@ void drawPicture(Graphics& graphics, const PictureDrawing& drawing)
     }
     if (drawing.tintColour >= 0 && drawing.tintAlpha >= 1) {
         SolidBrush tint;
-        if (tint.Create(ToArgb(static_cast<std::uint32_t>(drawing.tintColour), std::min(drawing.tintAlpha, 255))))
+        if (tint.Create(toArgb(static_cast<std::uint32_t>(drawing.tintColour), std::min(drawing.tintAlpha, 255))))
             graphics.FillRectangleI(tint, drawing.box.x, drawing.box.y, drawing.box.width, drawing.box.height);
     }
     if (skinned) {

@@ -16,10 +16,6 @@
 
 namespace {
 
-constexpr int kTextHintAntiAliasGridFit = 3;
-constexpr int kSkinNormal = 1;
-constexpr int kSkinHot = 2;
-constexpr int kSkinDisabled = 4;
 
 } // namespace
 
@@ -59,7 +55,7 @@ int SkinLabel::hAlign(std::optional<int> value)
 {
     if (value && isAlignment(*value)) {
         m_hAlign = *value;
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
     }
     return m_hAlign;
 }
@@ -68,7 +64,7 @@ int SkinLabel::vAlign(std::optional<int> value)
 {
     if (value && isAlignment(*value)) {
         m_vAlign = *value;
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
     }
     return m_vAlign;
 }
@@ -81,9 +77,9 @@ void SkinLabel::onDestroying()
     m_ellipsis = false;
 }
 
-void SkinLabel::redraw(int reason)
+void SkinLabel::redraw(skin::RedrawReason reason)
 {
-    if (reason != 0 && reason != 9)
+    if (reason != skin::RedrawReason::Render && reason != skin::RedrawReason::Present)
         return;
     Surface* surface = beginRendering();
     if (!surface)
@@ -93,18 +89,18 @@ void SkinLabel::redraw(int reason)
         if (graphics.CreateFromHDC(surface->dc()))
             paintFace(graphics);
     }
-    if (reason == 9)
+    if (reason == skin::RedrawReason::Present)
         present();
 }
 
 void SkinLabel::paintFace(Graphics& graphics)
 {
-    graphics.SetTextRenderingHint(kTextHintAntiAliasGridFit);
+    graphics.SetTextRenderingHint(flat::TextRenderingHintAntiAliasGridFit);
     if (skinLoaded())
         clipToSkin(graphics);
     if (backColour() >= 0 && backAlpha() >= 1) {
         SolidBrush fill;
-        if (fill.Create(ToArgb(static_cast<std::uint32_t>(backColour()), std::min(backAlpha(), 255))))
+        if (fill.Create(toArgb(static_cast<std::uint32_t>(backColour()), std::min(backAlpha(), 255))))
             graphics.FillRectangleI(fill, 0, 0, width(), height());
     }
     if (skinLoaded()) {
@@ -166,6 +162,6 @@ void SkinLabel::drawCaption(Graphics& graphics) const
         return;
     }
     SolidBrush brush;
-    if (brush.Create(ToArgb(textStyle.colour, 254)))
+    if (brush.Create(toArgb(textStyle.colour, 254)))
         graphics.DrawString(caption, textFont, brush, box, format);
 }

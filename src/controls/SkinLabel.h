@@ -46,7 +46,7 @@ public:
     bool ellipsis() const { return m_ellipsis; }
 
     // Reasons 0 (render) and 9 (render and show) draw; others are not the label's.
-    void redraw(int reason) override;
+    void redraw(skin::RedrawReason reason) override;
 
 protected:
     void onDestroying() override;

@@ -17,12 +17,6 @@
 
 namespace {
 
-constexpr int kTextHintAntiAliasGridFit = 3;
-constexpr int kInterpolationHighQualityBicubic = 7;
-constexpr int kSmoothingAntiAlias = 4;
-constexpr int kCombineReplace = 0;
-constexpr int kCombineExclude = 4;
-constexpr int kPixelFormat32bppPArgb = 0xE200B;
 
 bool buildPath(GraphicsPath& path, const PanelFigure& figure)
 {
@@ -94,7 +88,7 @@ void SkinPanel::setGradient(int direction, COLORREF colour1, int alpha1, COLORRE
     m_look.colour2 = colour2;
     m_look.alpha2 = alpha2;
     if (redraw)
-        this->redraw(9);
+        this->redraw(skin::RedrawReason::Present);
 }
 
 void SkinPanel::onDestroying()
@@ -102,7 +96,7 @@ void SkinPanel::onDestroying()
     m_look = Look {};
 }
 
-void SkinPanel::redraw(int reason)
+void SkinPanel::redraw(skin::RedrawReason reason)
 {
     Surface* surface = beginRendering();
     if (!surface)
@@ -110,18 +104,18 @@ void SkinPanel::redraw(int reason)
     {
         Graphics graphics;
         if (graphics.CreateFromHDC(surface->dc())) {
-            graphics.SetTextRenderingHint(kTextHintAntiAliasGridFit);
+            graphics.SetTextRenderingHint(flat::TextRenderingHintAntiAliasGridFit);
             draw(graphics);
         }
     }
-    if (reason != 0)
+    if (reason != skin::RedrawReason::Render)
         present();
 }
 
 void SkinPanel::draw(Graphics& graphics)
 {
-    graphics.SetInterpolationMode(kInterpolationHighQualityBicubic);
-    graphics.SetSmoothingMode(kSmoothingAntiAlias);
+    graphics.SetInterpolationMode(flat::InterpolationModeHighQualityBicubic);
+    graphics.SetSmoothingMode(flat::SmoothingModeAntiAlias);
     if (isEdgeBorder(m_look.borderStyle))
         drawEdges(graphics);
     else
@@ -157,7 +151,7 @@ void SkinPanel::drawOutline(Graphics& graphics)
         drawSoftShadow(graphics, path);
     Pen pen;
     if (m_look.borderStyle != static_cast<int>(PanelBorder::None)
-        && pen.Create(ToArgb(m_look.borderColour, 250), static_cast<float>(m_look.borderWidth))) {
+        && pen.Create(toArgb(m_look.borderColour, 250), static_cast<float>(m_look.borderWidth))) {
         pen.SetDashStyle(dashStyleFor(m_look.borderStyle));
         graphics.DrawPath(pen, path);
     }
@@ -166,7 +160,7 @@ void SkinPanel::drawOutline(Graphics& graphics)
 // The picture and its tint keep inside the shape; a line has no inside to fill.
 void SkinPanel::fill(Graphics& graphics, const GraphicsPath& path)
 {
-    graphics.SetClipPath(path, kCombineReplace);
+    graphics.SetClipPath(path, flat::CombineModeReplace);
     PictureDrawing picture;
     picture.box = { 0, 0, width(), height() };
     picture.image = m_look.image;
@@ -188,7 +182,7 @@ void SkinPanel::fill(Graphics& graphics, const GraphicsPath& path)
             }
         } else if (m_look.fillColour >= 0 && m_look.fillAlpha >= 1) {
             SolidBrush brush;
-            if (brush.Create(ToArgb(static_cast<std::uint32_t>(m_look.fillColour), std::min(m_look.fillAlpha, 255))))
+            if (brush.Create(toArgb(static_cast<std::uint32_t>(m_look.fillColour), std::min(m_look.fillAlpha, 255))))
                 graphics.FillPath(brush, path);
         }
     }
@@ -208,22 +202,22 @@ void SkinPanel::drawSoftShadow(Graphics& graphics, const GraphicsPath& path)
     const int reducedWidth = (width() + size - 1) / size;
     const int reducedHeight = (height() + size - 1) / size;
     Bitmap reduced;
-    if (!reduced.Create(reducedWidth, reducedHeight, kPixelFormat32bppPArgb))
+    if (!reduced.Create(reducedWidth, reducedHeight, PixelFormat32bppPARGB))
         return;
     {
         Graphics small;
         Pen pen;
-        if (!small.GetImageGraphicsContext(reduced) || !pen.Create(ToArgb(m_look.shadowColour, 254), 1.0f))
+        if (!small.GetImageGraphicsContext(reduced) || !pen.Create(toArgb(m_look.shadowColour, 254), 1.0f))
             return;
-        small.SetSmoothingMode(kSmoothingAntiAlias);
+        small.SetSmoothingMode(flat::SmoothingModeAntiAlias);
         small.ScaleWorldTransform(1.0f / size, 1.0f / size);
         // The pen scales with the drawing: one pixel of the reduced picture.
         pen.SetWidth(static_cast<float>(size));
         small.DrawPath(pen, path);
     }
     const bool outer = m_look.borderStyle == static_cast<int>(PanelBorder::OuterShadow);
-    graphics.SetClipPath(path, outer ? kCombineExclude : kCombineReplace);
-    graphics.SetInterpolationMode(kInterpolationHighQualityBicubic);
+    graphics.SetClipPath(path, outer ? flat::CombineModeExclude : flat::CombineModeReplace);
+    graphics.SetInterpolationMode(flat::InterpolationModeHighQualityBicubic);
     graphics.DrawImage(
         reduced, 0.0f, 0.0f, static_cast<float>(reducedWidth * size), static_cast<float>(reducedHeight * size));
     graphics.ResetClip();

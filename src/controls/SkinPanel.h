@@ -54,7 +54,7 @@ public:
 
     // Draws the panel at (0, 0) of `graphics`.
     void draw(Graphics& graphics);
-    void redraw(int reason) override;
+    void redraw(skin::RedrawReason reason) override;
 
     int shape() const { return m_look.shape; }
     int borderStyle() const { return m_look.borderStyle; }

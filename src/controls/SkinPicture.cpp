@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kTextHintAntiAliasGridFit = 3;
-constexpr int kSkinNormal = 1;
 
 Surface copyOf(const Surface& source)
 {
@@ -61,7 +59,7 @@ void SkinPicture::setImage(const ByteArray& image, std::optional<int> mode, bool
     if (mode)
         m_mode = *mode;
     rebuildCache();
-    redraw(present ? 9 : 0);
+    redraw(present ? skin::RedrawReason::Present : skin::RedrawReason::Render);
 }
 
 float SkinPicture::rotation(std::optional<float> angle)
@@ -69,7 +67,7 @@ float SkinPicture::rotation(std::optional<float> angle)
     if (angle) {
         m_rotation = *angle;
         rebuildCache();
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
     }
     return m_rotation;
 }
@@ -98,7 +96,7 @@ void SkinPicture::rebuildCache()
     graphics.DrawImageI(decoded, 0, 0, width, height);
 }
 
-void SkinPicture::redraw(int reason)
+void SkinPicture::redraw(skin::RedrawReason reason)
 {
     Surface* surface = beginRendering();
     if (!surface)
@@ -106,7 +104,7 @@ void SkinPicture::redraw(int reason)
     {
         Graphics graphics;
         if (graphics.CreateFromHDC(surface->dc())) {
-            graphics.SetTextRenderingHint(kTextHintAntiAliasGridFit);
+            graphics.SetTextRenderingHint(flat::TextRenderingHintAntiAliasGridFit);
             PictureDrawing drawing;
             drawing.box = { 0, 0, width(), height() };
             drawing.image = m_image;
@@ -120,7 +118,7 @@ void SkinPicture::redraw(int reason)
     }
     if (m_running)
         m_snapshot = copyOf(*surface);
-    if (reason != 0)
+    if (reason != skin::RedrawReason::Render)
         present();
 }
 
@@ -155,7 +153,7 @@ void SkinPicture::nextSlide()
     m_fadeAlpha = 0;
     m_slideIndex = clampSlide(m_slideIndex, slideCount());
     if (m_slides.empty()) {
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
         return;
     }
     takeSnapshot();

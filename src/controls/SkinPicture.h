@@ -65,7 +65,7 @@ public:
     int fadeAlpha() const { return m_fadeAlpha; }
     int slideOption() const { return m_slideOption; }
 
-    void redraw(int reason) override;
+    void redraw(skin::RedrawReason reason) override;
 
 protected:
     std::optional<LRESULT> handleClassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -19,6 +19,9 @@ struct ImageSize {
     int height = 0;
 };
 
+// The four states of a skin, numbered as DrawState takes them.
+enum SkinState : int { kSkinNormal = 1, kSkinHot = 2, kSkinPressed = 3, kSkinDisabled = 4 };
+
 // One visual state of a skin: the encoded picture, decoded again at every draw, and where
 // its nine slices lie. A picture without markers is plain: drawn whole at natural size.
 struct StateRecord {

@@ -29,7 +29,7 @@ struct RenderedLabel {
         options.caption = caption;
         label.create(host, options);
         label.setFont(blackText());
-        label.redraw(0);
+        label.redraw(skin::RedrawReason::Render);
     }
     const Surface& face() const { return label.record()->surface; }
 };

@@ -45,7 +45,7 @@ struct RenderedPanel {
         panel.create(host, options);
         if (gradientDirection > 0)
             panel.setGradient(gradientDirection, kRedRgb, 255, kBlueRgb, 255);
-        panel.redraw(0);
+        panel.redraw(skin::RedrawReason::Render);
     }
     std::uint32_t pixel(int x, int y) const { return panel.record()->surface.pixel(x, y); }
 };

@@ -86,7 +86,7 @@ TEST_F(SkinPictureTest, EveryModeShowsThePictureWhereItBelongs)
         options.mode = mode;
         SkinPicture picture;
         ASSERT_GT(picture.create(host.handle(), options), 0);
-        picture.redraw(0);
+        picture.redraw(skin::RedrawReason::Render);
         for (const Probe& p : probes[mode])
             EXPECT_EQ(pixel(picture, p.x, p.y), p.colour) << mode << ": " << p.x << "," << p.y;
     }
@@ -99,14 +99,14 @@ TEST_F(SkinPictureTest, AnEmptyPictureDrawsOnlyTheTintAndATintCoversThePicture)
     options.backAlpha = 255;
     SkinPicture empty;
     empty.create(host.handle(), options);
-    empty.redraw(0);
+    empty.redraw(skin::RedrawReason::Render);
     EXPECT_EQ(inkBox(empty.record()->surface, [](std::uint32_t p) { return p != kGreen; }).count, 0);
 
     options.image = solidPng(10, 6, kRed);
     options.backAlpha = 128;
     SkinPicture tinted;
     tinted.create(host.handle(), options);
-    tinted.redraw(0);
+    tinted.redraw(skin::RedrawReason::Render);
     EXPECT_TRUE(pixelNear(pixel(tinted, 1, 1), 0xFF7F8000, 2)) << hexPixel(pixel(tinted, 1, 1));
     EXPECT_TRUE(pixelNear(pixel(tinted, 20, 20), 0x80008000, 2)) << hexPixel(pixel(tinted, 20, 20));
 }
@@ -115,7 +115,7 @@ TEST_F(SkinPictureTest, ASlideshowFadesItsSlideInTwelveStepsAndAgainAtEveryInter
 {
     SkinPicture picture;
     picture.create(host.handle(), sized(20, 20));
-    picture.redraw(0);
+    picture.redraw(skin::RedrawReason::Render);
     EXPECT_EQ(picture.addSlide(solidPng(20, 20, kRed)), 1);
     picture.startSlideshow(1500);
     EXPECT_EQ(threadtimers::running(), timersBefore + 2);
@@ -209,7 +209,7 @@ TEST_F(SkinPictureTest, LabelsPicturesAndPanelsLeaveNoNativeObjectBehind)
         shape.image = options.image;
         panel.create(host.handle(), shape);
         panel.setGradient(5, RGB(0, 0, 255), 255, RGB(255, 0, 0), 255, true);
-        label.redraw(9);
+        label.redraw(skin::RedrawReason::Present);
         ASSERT_TRUE(dispatchUntil([&] { return picture.fadeAlpha() > 42; }, 3000));
     }
     EXPECT_EQ(liveNativeObjects(), before);
