@@ -98,6 +98,14 @@ struct ButtonWindow : testing::Test {
         SendMessageW(handle, WM_LBUTTONUP, 0, at(x, y));
     }
     void key(UINT message, WPARAM key) { SendMessageW(handle, message, key, 0); }
+    // Moves the real pointer too, so the leave tracking does not take the mouse away again.
+    void hoverAt(int x, int y)
+    {
+        POINT screen { x, y };
+        ClientToScreen(handle, &screen);
+        SetCursorPos(screen.x, screen.y);
+        SendMessageW(handle, WM_MOUSEMOVE, 0, at(x, y));
+    }
 };
 
 } // namespace
@@ -234,11 +242,11 @@ TEST_F(ButtonWindow, HoverFadesToTheHotLookAndBack)
     button.redraw(9);
     const Surface hot = button.renderState(true);
     const Surface normal = button.renderState(false);
-    SendMessageW(handle, WM_MOUSEMOVE, 0, at(30, 20));
+    hoverAt(30, 20);
     EXPECT_TRUE(button.hot());
     ASSERT_TRUE(pumpUntil([&] { return button.runningTransitions() == 0; }, 3000));
     EXPECT_TRUE(samePixels(shown(button), hot));
-    SendMessageW(handle, WM_MOUSEMOVE, 0, at(250, 100));
+    hoverAt(250, 100);
     EXPECT_FALSE(button.hot());
     ASSERT_TRUE(pumpUntil([&] { return button.runningTransitions() == 0; }, 3000));
     EXPECT_TRUE(samePixels(shown(button), normal));
@@ -287,4 +295,78 @@ TEST_F(ButtonWindow, TooltipFollowsTheButtonAndGoesWithIt)
     // Created again: a new tip, the old one stays gone.
     ASSERT_GT(tipped.createColour(handle, options), 0);
     EXPECT_TRUE(IsWindow(tipped.toolTip().window()));
+}
+
+// Buttons of every style and state composed into a dialog-grey window, for the eye.
+TEST(SkinButtonLooks, TheWindowComposesEveryStyleAndState)
+{
+    SkinWindow window;
+    WindowOptions options;
+    options.width = 360;
+    options.height = 110;
+    options.drawTitle = 0;
+    options.movable = false;
+    options.backgroundColour = RGB(240, 240, 240);
+    const HWND handle = window.createWindow(options);
+    ASSERT_TRUE(pumpUntil([&] { return GetPropA(handle, skin::kPropFirstShowDone) != nullptr; }, 3000));
+
+    const NineGridImage skin = buttonSkin();
+    SkinButton buttons[8];
+    const wchar_t* captions[] = { L"确定", L"悬停", L"按下", L"禁用" };
+    for (int i = 0; i < 4; ++i) {
+        ColourButtonOptions colour = colourAt(10 + 85 * i, 10, captions[i]);
+        colour.secondColour = RGB(0, 120, 215);
+        buttons[i].createColour(handle, colour);
+        colour.y = 45;
+        colour.width = 75;
+        colour.skin = &skin;
+        buttons[4 + i].createColour(handle, colour);
+    }
+    buttons[3].setDisabled(true);
+    buttons[7].setDisabled(true);
+    SkinButton plain;
+    PlainButtonOptions plainOptions;
+    plainOptions.x = 10;
+    plainOptions.y = 78;
+    plainOptions.width = 80;
+    plainOptions.caption = L"打开";
+    plainOptions.icon = solidPng(14, 14, 0xFF00A000);
+    plainOptions.plainFace = true;
+    plain.createPlain(handle, plainOptions);
+    SkinButton picture;
+    ImageButtonOptions pictureOptions;
+    pictureOptions.x = 100;
+    pictureOptions.y = 78;
+    pictureOptions.normalImage = solidPng(24, 24, 0xFFFF0000);
+    picture.createImages(handle, pictureOptions);
+    for (SkinButton& button : buttons)
+        button.redraw(9);
+    plain.redraw(9);
+    picture.redraw(9);
+
+    // The mouse can be over one button only: the second and third of each row are told
+    // directly that they are hot and pressed.
+    for (int i : { 1, 5 }) {
+        buttons[i].handleMessage(handle, WM_MOUSEHOVER, 0, 0);
+        buttons[i].completeTransitions();
+        buttons[i + 1].handleMessage(handle, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    }
+    window.presentArea(RECT { 0, 0, 360, 110 });
+
+    const Surface& composed = window.composedSurface();
+    EXPECT_EQ(composed.pixel(110, 90), 0xFFFF0000u);
+    auto area = [&](int x, int y) {
+        std::uint64_t sum = 0;
+        for (int dy = 0; dy < 25; ++dy)
+            for (int dx = 0; dx < 60; ++dx)
+                sum = sum * 31 + composed.pixel(x + dx, y + dy);
+        return sum;
+    };
+    // Four looks that differ from each other in the composed window, with and without the skin.
+    for (int row : { 10, 45 })
+        for (int a = 0; a < 4; ++a)
+            for (int b = a + 1; b < 4; ++b)
+                EXPECT_NE(area(10 + 85 * a, row), area(10 + 85 * b, row)) << row << ": " << a << " vs " << b;
+    saveArtifact(L"controls-buttons-window.png", window.windowPicture(360, 110));
+    DestroyWindow(handle);
 }
