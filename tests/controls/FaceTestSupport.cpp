@@ -1,18 +1,9 @@
 #include "FaceTestSupport.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "controls/ButtonFace.h"
-#include "drawing/Bitmap.h"
 #include "drawing/Graphics.h"
-
-namespace {
-
-constexpr int kPixelFormat32bppPArgb = 0xE200B;
-constexpr int kImageLockWrite = 2;
-
-} // namespace
 
 Surface paintFace(const ButtonFace& face, int width, int height)
 {
@@ -24,24 +15,6 @@ Surface paintFace(const ButtonFace& face, int width, int height)
     }
     GdiFlush();
     return surface;
-}
-
-ByteArray surfacePng(const Surface& surface)
-{
-    Bitmap bitmap;
-    if (!bitmap.Create(surface.width(), surface.height(), kPixelFormat32bppPArgb))
-        return {};
-    flat::BitmapData data {};
-    flat::GpRect area { 0, 0, surface.width(), surface.height() };
-    if (!bitmap.LockBits(&area, kImageLockWrite, kPixelFormat32bppPArgb, data))
-        return {};
-    GdiFlush();
-    for (int row = 0; row < surface.height(); ++row)
-        std::memcpy(static_cast<char*>(data.Scan0) + static_cast<std::ptrdiff_t>(row) * data.Stride,
-            surface.bits() + static_cast<std::ptrdiff_t>(row) * surface.width(),
-            static_cast<std::size_t>(surface.width()) * 4);
-    bitmap.UnlockBits(data);
-    return bitmap.SaveToBytes(kPngFormat);
 }
 
 bool samePixels(const Surface& a, const Surface& b)

@@ -3,16 +3,12 @@
 #include <cstdint>
 #include <string>
 
-#include "core/Bytes.h"
 #include "drawing/Surface.h"
 
 struct ButtonFace;
 
 // The face painted on a transparent surface of its own size (or a given one).
 Surface paintFace(const ButtonFace& face, int width, int height);
-
-// The surface as a PNG, for the artifacts folder.
-ByteArray surfacePng(const Surface& surface);
 
 // Whole-surface equality of two pictures.
 bool samePixels(const Surface& a, const Surface& b);

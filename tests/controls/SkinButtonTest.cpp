@@ -367,6 +367,6 @@ TEST(SkinButtonLooks, TheWindowComposesEveryStyleAndState)
         for (int a = 0; a < 4; ++a)
             for (int b = a + 1; b < 4; ++b)
                 EXPECT_NE(area(10 + 85 * a, row), area(10 + 85 * b, row)) << row << ": " << a << " vs " << b;
-    saveArtifact(L"controls-buttons-window.png", window.windowPicture(360, 110));
+    saveArtifact(L"controls-buttons.png", window.windowPicture(360, 110));
     DestroyWindow(handle);
 }
