@@ -24,8 +24,10 @@ HWND ToolTip::create(HWND owner, bool balloon)
 {
     destroy();
     DWORD style = TTS_ALWAYSTIP | (balloon ? TTS_BALLOON : 0);
+    // Owned by the host, so the system takes the tip down with it even if this object is
+    // never told.
     m_window = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, L"", style, CW_USEDEFAULT, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
     m_owner = m_window ? owner : nullptr;
     setMaxWidth(kMaxWidth);
     return m_window;
@@ -33,7 +35,8 @@ HWND ToolTip::create(HWND owner, bool balloon)
 
 void ToolTip::destroy()
 {
-    if (m_window)
+    // The host's destruction takes its owned tip first; the handle may already be gone.
+    if (m_window && IsWindow(m_window))
         DestroyWindow(m_window);
     m_window = nullptr;
     m_owner = nullptr;

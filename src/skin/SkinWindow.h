@@ -248,6 +248,9 @@ private:
     int m_previousHot = 0;
     int m_hot = 0;
     int m_focused = 0;
+    // The control the left button went down on (0: the surface), so only a press and a
+    // release on the same control click it.
+    int m_pressed = 0;
     bool m_hoverTracking = false;
     bool m_resizable = false;
     COLORREF m_borderColour = 0;

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "element/ControlBase.h"
 #include "element/SkinConstants.h"
 #include "element/WindowRegistry.h"
@@ -180,6 +182,7 @@ bool SkinWindow::onLeftButtonDown(WPARAM wParam, LPARAM lParam)
     const EventHandler* handler = nullptr;
     std::intptr_t target = windowTarget(m_hwnd);
     const ControlRecord* hot = entry ? entry->control(m_hot) : nullptr;
+    m_pressed = hot ? m_hot : 0;
     if (m_hot == 0 || !hot) {
         handler = hasEventHandler(ElementEvent::LeftDown) ? &eventHandler(ElementEvent::LeftDown) : nullptr;
         m_surfacePressed = true;
@@ -226,11 +229,14 @@ bool SkinWindow::onLeftButtonUp(WPARAM wParam, LPARAM lParam)
         return true;
     }
     const int control = m_hot;
+    const bool pressedHere = control == std::exchange(m_pressed, 0);
     if (sendToControl(control, m_hwnd, WM_LBUTTONUP, wParam, lParam) == 0)
         return false;
     if (const EventHandler* handler = controlHandler(control, ElementEvent::LeftUp))
         return callHandler(handler, control, lParam) != 0;
-    if (control == m_focused) {
+    // A control disabled while the button was down is not clicked either.
+    const ControlRecord* released = entry->control(control);
+    if (control == m_focused && pressedHere && released && !released->disabled) {
         sendToControl(control, m_hwnd, skin::kMsgClicked, wParam, lParam);
         if (const EventHandler* click = controlHandler(control, ElementEvent::Click))
             (*click)({control});

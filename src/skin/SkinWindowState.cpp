@@ -216,7 +216,7 @@ void SkinWindow::resetWindowFields()
     m_captionLayer = Surface();
     m_backgroundImage = Surface();
     m_fadeSnapshot = Surface();
-    m_previousHot = m_hot = m_focused = 0;
+    m_previousHot = m_hot = m_focused = m_pressed = 0;
     m_hoverTracking = false;
     m_resizable = false;
     m_borderColour = 0;

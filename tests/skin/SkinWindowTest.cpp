@@ -4,6 +4,7 @@
 
 #include "TestControls.h"
 #include "TestSupport.h"
+#include "controls/SkinButton.h"
 #include "drawing/LiveObjects.h"
 #include "element/SkinConstants.h"
 #include "element/WindowRegistry.h"
@@ -22,6 +23,19 @@ std::wstring className(HWND window)
     wchar_t name[64] = {};
     GetClassNameW(window, name, 64);
     return name;
+}
+
+BOOL CALLBACK countWindow(HWND, LPARAM counter)
+{
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+int threadTopLevelWindows()
+{
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), &countWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
 }
 
 void destroy(HWND window)
@@ -214,6 +228,7 @@ TEST(SkinWindowModal, ClosingCallbackOtherThanOneKeepsTheWindowOpen)
 TEST(SkinWindowLifetime, HundredWindowsWithControlsLeaveNoNativeObjectBehind)
 {
     const int before = liveNativeObjects();
+    const int windowsBefore = threadTopLevelWindows();
     for (int round = 0; round < 100; ++round) {
         SkinWindow skinWindow;
         WindowOptions options;
@@ -227,9 +242,26 @@ TEST(SkinWindowLifetime, HundredWindowsWithControlsLeaveNoNativeObjectBehind)
         TestTile second(RGB(0, 0, 200));
         first.create(window, 10, 30, 40, 20, true);
         second.create(window, 60, 30, 40, 20, false);
+        // Buttons with tooltips: the tips are windows of their own that must go too.
+        SkinButton tipped;
+        SkinButton plain;
+        ColourButtonOptions tippedOptions;
+        tippedOptions.x = 10;
+        tippedOptions.y = 60;
+        tippedOptions.caption = L"确定";
+        tippedOptions.toolTipText = L"关闭窗口";
+        tipped.createColour(window, tippedOptions);
+        PlainButtonOptions plainOptions;
+        plainOptions.x = 80;
+        plainOptions.y = 60;
+        plainOptions.caption = L"取消";
+        plain.createPlain(window, plainOptions);
+        ASSERT_TRUE(tipped.toolTip());
         UpdateWindow(window);
+        SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(20, 70));
         pumpUntil([] { return false; }, 1);
         destroy(window);
     }
     EXPECT_EQ(liveNativeObjects(), before);
+    EXPECT_EQ(threadTopLevelWindows(), windowsBefore);
 }
