@@ -17,16 +17,6 @@
 
 namespace {
 
-constexpr int kCombineIntersect = 1;
-constexpr int kSmoothingAntiAlias = 4;
-constexpr int kPixelOffsetDefault = 0;
-constexpr int kPixelOffsetHighQuality = 2;
-constexpr int kFormatNoWrap = 0x1000;
-constexpr int kTrimmingEllipsisCharacter = 3;
-constexpr int kHotkeyPrefixShow = 1;
-constexpr int kAlignNear = 0;
-constexpr int kAlignCentre = 1;
-constexpr int kFontUnderline = 4;
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0;
 constexpr COLORREF kNoAccent = 0xFFFFFF;
@@ -36,8 +26,8 @@ constexpr std::uint32_t kTextAlpha = 254;
 struct TextLook {
     COLORREF colour = 0;
     int fontStyle = 0;
-    int alignment = kAlignCentre;
-    int lineAlignment = kAlignCentre;
+    int alignment = flat::StringAlignmentCenter;
+    int lineAlignment = flat::StringAlignmentCenter;
     int flags = 0;
     int trimming = -1;
 };
@@ -92,7 +82,7 @@ void FacePainter::fill(int dx, int dy, int dw, int dh, int corner, COLORREF colo
     GraphicsPath shape;
     SolidBrush brush;
     path(shape, dx, dy, dw, dh, corner);
-    if (brush.Create(ToArgb(colour, static_cast<std::uint32_t>(alpha))))
+    if (brush.Create(toArgb(colour, static_cast<std::uint32_t>(alpha))))
         m_graphics.FillPath(brush, shape);
 }
 
@@ -112,7 +102,7 @@ void FacePainter::outline(int dx, int dy, int dw, int dh, int corner, COLORREF c
     GraphicsPath shape;
     Pen pen;
     path(shape, dx, dy, dw, dh, corner);
-    if (pen.Create(ToArgb(colour, static_cast<std::uint32_t>(alpha)), 1.0f))
+    if (pen.Create(toArgb(colour, static_cast<std::uint32_t>(alpha)), 1.0f))
         m_graphics.DrawPath(pen, shape);
 }
 
@@ -145,7 +135,7 @@ void FacePainter::paintImageStyle()
     look.colour = m_face.textColour;
     look.fontStyle = m_face.fontStyle;
     look.alignment = styledAlignment(m_face.alignment);
-    look.trimming = kTrimmingEllipsisCharacter;
+    look.trimming = flat::StringTrimmingEllipsisCharacter;
     drawText(m_face.caption, captionOnImageBox(m_box), look);
 }
 
@@ -165,8 +155,8 @@ void FacePainter::paintNormal(void (FacePainter::*paint)(), bool hotOver)
 void FacePainter::paintBackground()
 {
     if (m_face.skin && m_face.skin->IsLoaded()) {
-        m_graphics.SetSmoothingMode(kSmoothingAntiAlias);
-        m_graphics.SetPixelOffsetMode(kPixelOffsetHighQuality);
+        m_graphics.SetSmoothingMode(flat::SmoothingModeAntiAlias);
+        m_graphics.SetPixelOffsetMode(flat::PixelOffsetModeHighQuality);
     }
     // The normal look lies under the pressed one; "hot" here is the mouse over an enabled face.
     const bool hotOver = m_face.hot && !m_face.disabled;
@@ -184,9 +174,9 @@ void FacePainter::paintNormalColour()
 {
     fill(1, 1, -2, -2, 3, kWhite, 200);
     fill(1, 1, -2, -2, 3, m_face.colour, 50);
-    const std::uint32_t to = m_face.disabled ? ToArgb(0x606060, 60) : ToArgb(kBlack, 20);
+    const std::uint32_t to = m_face.disabled ? toArgb(0x606060, 60) : toArgb(kBlack, 20);
     fillGradient(1, 1, -2, -2, 3, static_cast<float>(m_box.y - 1), static_cast<float>(m_box.y + m_box.height),
-        ToArgb(kWhite, 80), to);
+        toArgb(kWhite, 80), to);
     outline(0, 0, -1, -1, 5, kBlack, 100);
     if (m_face.checked)
         outline(0, 0, -1, -1, 5, m_face.colour, 100);
@@ -199,8 +189,8 @@ void FacePainter::paintPlainFlat()
     if ((m_face.hot && !m_face.disabled) || m_face.checked)
         outline(0, 0, -1, -1, 5, m_face.colour, 100);
     fill(1, 1, -3, -3, 3, kWhite, 100);
-    const std::uint32_t from = m_face.disabled ? ToArgb(0x808080, 80) : ToArgb(m_face.colour, 60);
-    const std::uint32_t to = m_face.disabled ? ToArgb(0x606060, 60) : ToArgb(m_face.colour, 60);
+    const std::uint32_t from = m_face.disabled ? toArgb(0x808080, 80) : toArgb(m_face.colour, 60);
+    const std::uint32_t to = m_face.disabled ? toArgb(0x606060, 60) : toArgb(m_face.colour, 60);
     fillGradient(
         1, 1, -3, -3, 3, static_cast<float>(m_box.y - 1), static_cast<float>(m_box.y + m_box.height), from, to);
     outline(1, 1, -3, -3, 3, kWhite, 100);
@@ -215,7 +205,7 @@ void FacePainter::paintPressed()
             return;
         fill(0, 0, -1, -1, 5, kWhite, 100);
         fill(0, 0, -1, -1, 5, m_face.colour, 60);
-        fillGradient(0, 0, -1, -1, 5, top, bottom, ToArgb(kBlack, 30), ToArgb(kWhite, 100));
+        fillGradient(0, 0, -1, -1, 5, top, bottom, toArgb(kBlack, 30), toArgb(kWhite, 100));
         outline(0, 0, -1, -1, 5, kBlack, 100);
         outline(1, 1, -3, -3, 4, kBlack, 30);
         if (hasAccent())
@@ -224,7 +214,7 @@ void FacePainter::paintPressed()
         if (drawSkin(3))
             return;
         fill(0, 0, -1, -1, 5, kWhite, 100);
-        fillGradient(0, 0, -1, -1, 5, top, bottom, ToArgb(kBlack, 50), ToArgb(kWhite, 0));
+        fillGradient(0, 0, -1, -1, 5, top, bottom, toArgb(kBlack, 50), toArgb(kWhite, 0));
         outline(0, 0, -1, -1, 5, kBlack, 60);
         outline(1, 1, -3, -3, 3, kWhite, 100);
     }
@@ -238,8 +228,8 @@ void FacePainter::paintHot()
             return;
         fill(2, 2, -4, -4, 2, kWhite, 200);
         fill(2, 2, -4, -4, 2, m_face.secondColour, 60);
-        fillGradient(2, 2, -4, -4, 2, top, static_cast<float>(m_box.y + m_box.height - 1), ToArgb(kWhite, 100),
-            ToArgb(kBlack, 40));
+        fillGradient(2, 2, -4, -4, 2, top, static_cast<float>(m_box.y + m_box.height - 1), toArgb(kWhite, 100),
+            toArgb(kBlack, 40));
         outline(0, 0, -1, -1, 8, kBlack, 20);
         if (hasAccent())
             outline(0, 0, -1, -1, 8, m_face.secondColour, 20);
@@ -249,8 +239,8 @@ void FacePainter::paintHot()
         if (drawSkin(2))
             return;
         fill(1, 1, -2, -2, 3, kWhite, 100);
-        fillGradient(1, 1, -2, -2, 3, top, static_cast<float>(m_box.y + m_box.height), ToArgb(m_face.colour, 30),
-            ToArgb(m_face.colour, 60));
+        fillGradient(1, 1, -2, -2, 3, top, static_cast<float>(m_box.y + m_box.height), toArgb(m_face.colour, 30),
+            toArgb(m_face.colour, 60));
         outline(0, 0, -1, -1, 5, kBlack, 80);
         outline(1, 1, -3, -3, 3, kWhite, 120);
     }
@@ -267,7 +257,7 @@ void FacePainter::drawText(const std::wstring& text, const FaceBox& box, const T
     format.SetLineAlignment(look.lineAlignment);
     if (look.trimming >= 0)
         format.SetTrimming(look.trimming);
-    format.SetHotkeyPrefix(kHotkeyPrefixShow);
+    format.SetHotkeyPrefix(flat::HotkeyPrefixShow);
     const RectF layout(static_cast<float>(box.x), static_cast<float>(box.y), static_cast<float>(box.width),
         static_cast<float>(box.height));
     if (m_face.glow) {
@@ -282,7 +272,7 @@ void FacePainter::drawText(const std::wstring& text, const FaceBox& box, const T
     }
     Font font;
     SolidBrush brush;
-    if (font.Create(m_face.face, m_face.size, look.fontStyle) && brush.Create(ToArgb(look.colour, kTextAlpha)))
+    if (font.Create(m_face.face, m_face.size, look.fontStyle) && brush.Create(toArgb(look.colour, kTextAlpha)))
         m_graphics.DrawString(text, font, brush, layout, format);
 }
 
@@ -292,8 +282,8 @@ void FacePainter::paintCaption()
     Bitmap icon;
     if (iconBytes.empty() || !icon.LoadFromBytes(iconBytes)) {
         TextLook look;
-        look.flags = kFormatNoWrap;
-        look.trimming = kTrimmingEllipsisCharacter;
+        look.flags = flat::StringFormatFlagsNoWrap;
+        look.trimming = flat::StringTrimmingEllipsisCharacter;
         look.alignment = styledAlignment(m_face.alignment);
         look.colour = m_face.textColour;
         look.fontStyle = m_face.fontStyle;
@@ -302,7 +292,7 @@ void FacePainter::paintCaption()
         } else if (m_face.style == FaceStyle::Plain) {
             look.alignment = plainAlignment(m_face.plainAlignment);
             if (m_face.hot || m_face.checked) {
-                look.fontStyle = m_face.underlineOnHot ? kFontUnderline : 0;
+                look.fontStyle = m_face.underlineOnHot ? flat::FontStyleUnderline : 0;
                 look.colour = kHotCaptionColour;
             }
         }
@@ -321,12 +311,12 @@ void FacePainter::paintCaption()
         const TextSize caption
             = measureTextSize(m_face.caption, m_face.face, m_face.size, m_face.fontStyle, m_box.width);
         placement = placeIconAbove(m_box, own, caption.height);
-        look.lineAlignment = kAlignNear;
+        look.lineAlignment = flat::StringAlignmentNear;
     } else {
         const int captionWidth = measureTextWidth(m_face.caption, m_face.face, m_face.size, m_face.fontStyle);
         placement = placeIconLeft(m_box, own, captionWidth);
-        look.flags = kFormatNoWrap;
-        look.alignment = kAlignNear;
+        look.flags = flat::StringFormatFlagsNoWrap;
+        look.alignment = flat::StringAlignmentNear;
     }
     drawText(m_face.caption, placement.caption, look);
     const FaceBox& at = placement.icon;
@@ -342,7 +332,7 @@ void paintButtonFace(Graphics& graphics, const ButtonFace& face, RECT* clip)
         face.rect.bottom - face.rect.top };
     if (!face.keepClip) {
         const FaceBox area = faceClip(box);
-        graphics.SetClipRectI(area.x, area.y, area.width, area.height, kCombineIntersect);
+        graphics.SetClipRectI(area.x, area.y, area.width, area.height, flat::CombineModeIntersect);
         if (clip)
             *clip = RECT { area.x, area.y, area.x + area.width, area.y + area.height };
     }
@@ -353,8 +343,8 @@ void paintButtonFace(Graphics& graphics, const ButtonFace& face, RECT* clip)
         painter.paintBackground();
         painter.paintCaption();
     }
-    graphics.SetSmoothingMode(kSmoothingAntiAlias);
-    graphics.SetPixelOffsetMode(kPixelOffsetDefault);
+    graphics.SetSmoothingMode(flat::SmoothingModeAntiAlias);
+    graphics.SetPixelOffsetMode(flat::PixelOffsetModeDefault);
     if (!face.keepClip)
         graphics.ResetClip();
 }

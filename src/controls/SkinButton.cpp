@@ -7,12 +7,8 @@
 
 namespace {
 
-constexpr int kTextHintAntiAliasGridFit = 3;
 constexpr COLORREF kDisabledTextColour = 0x808080;
 constexpr int kColourFadeCorner = 5;
-constexpr int kReasonHot = 1;
-constexpr int kReasonPressed = 3;
-constexpr int kReasonRenderOnly = 0;
 
 } // namespace
 
@@ -148,17 +144,17 @@ void SkinButton::paint(Surface& surface, bool hot, bool pressed) const
     Graphics graphics;
     if (!surface || !graphics.CreateFromHDC(surface.dc()))
         return;
-    graphics.SetTextRenderingHint(kTextHintAntiAliasGridFit);
+    graphics.SetTextRenderingHint(flat::TextRenderingHintAntiAliasGridFit);
     paintButtonFace(graphics, face(hot, pressed));
 }
 
-void SkinButton::redraw(int reason)
+void SkinButton::redraw(skin::RedrawReason reason)
 {
     Surface* surface = beginRendering();
     if (!surface)
         return;
-    paint(*surface, reason == kReasonHot, reason == kReasonPressed);
-    if (reason != kReasonRenderOnly)
+    paint(*surface, reason == skin::RedrawReason::Hot, reason == skin::RedrawReason::Pressed);
+    if (reason != skin::RedrawReason::Render)
         present();
 }
 
@@ -190,7 +186,7 @@ bool SkinButton::setImages(std::optional<ByteArray> normal, std::optional<ByteAr
     if (disabled)
         m_disabledImage = std::move(*disabled);
     if (record())
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
     return true;
 }
 
@@ -199,7 +195,7 @@ void SkinButton::setColours(COLORREF colour, std::optional<COLORREF> secondColou
     m_colour = colour;
     m_secondColour = secondColour.value_or(colour);
     if (record())
-        redraw(9);
+        redraw(skin::RedrawReason::Present);
 }
 
 void SkinButton::placeToolTip(const RECT& rect)
@@ -223,7 +219,7 @@ std::optional<LRESULT> SkinButton::handleClassMessage(HWND window, UINT message,
         break;
     case WM_LBUTTONDOWN:
         completeTransitions();
-        redraw(kReasonPressed);
+        redraw(skin::RedrawReason::Pressed);
         break;
     case WM_SHOWWINDOW:
         placeToolTip(wParam != 0 ? windowRect() : RECT {});

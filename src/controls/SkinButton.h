@@ -72,7 +72,7 @@ public:
     int createPlain(HWND window, const PlainButtonOptions& options = {});
     int createImages(HWND window, const ImageButtonOptions& options);
 
-    void redraw(int reason) override;
+    void redraw(skin::RedrawReason reason) override;
     // A new picture of the face, hot or not: what a cross-fade fades to.
     Surface renderState(bool hot) const;
 

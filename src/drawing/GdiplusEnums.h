@@ -56,6 +56,7 @@ using Gdiplus::PixelOffsetModeInvalid, Gdiplus::PixelOffsetModeDefault, Gdiplus:
 using Gdiplus::SmoothingModeInvalid, Gdiplus::SmoothingModeDefault, Gdiplus::SmoothingModeHighSpeed,
     Gdiplus::SmoothingModeHighQuality, Gdiplus::SmoothingModeNone, Gdiplus::SmoothingModeAntiAlias8x4,
     Gdiplus::SmoothingModeAntiAlias, Gdiplus::SmoothingModeAntiAlias8x8;
+using Gdiplus::HotkeyPrefixNone, Gdiplus::HotkeyPrefixShow, Gdiplus::HotkeyPrefixHide;
 using Gdiplus::StringAlignmentNear, Gdiplus::StringAlignmentCenter, Gdiplus::StringAlignmentFar;
 using Gdiplus::StringFormatFlagsDirectionRightToLeft, Gdiplus::StringFormatFlagsDirectionVertical,
     Gdiplus::StringFormatFlagsNoFitBlackBox, Gdiplus::StringFormatFlagsDisplayFormatControl,

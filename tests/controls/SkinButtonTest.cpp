@@ -141,11 +141,11 @@ TEST_F(ButtonWindow, CreatesWithTheDefaultsOfEachStyle)
     EXPECT_EQ(pictures.width(), 33);
     EXPECT_EQ(pictures.height(), 17);
     // Omitted pictures are the normal one: pressed shows red, hot shows green.
-    pictures.redraw(3);
+    pictures.redraw(skin::RedrawReason::Pressed);
     EXPECT_EQ(shown(pictures).pixel(5, 5), 0xFFFF0000u);
     EXPECT_EQ(pictures.renderState(true).pixel(5, 5), 0xFF00FF00u);
     EXPECT_TRUE(pictures.setImages(std::nullopt, std::nullopt, solidPng(33, 17, 0xFF0000FF)));
-    pictures.redraw(3);
+    pictures.redraw(skin::RedrawReason::Pressed);
     EXPECT_EQ(shown(pictures).pixel(5, 5), 0xFF0000FFu);
 
     HWND plainWindow = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
@@ -165,10 +165,10 @@ TEST_F(ButtonWindow, ColourStyleWithTheButtonSkinDrawsTheSkinStates)
     options.height = 24;
     options.skin = &skin;
     ASSERT_GT(button.createColour(handle, options), 0);
-    button.redraw(0);
+    button.redraw(skin::RedrawReason::Render);
     EXPECT_TRUE(samePixels(shown(button), skinReference(skin, 1, 80, 24)));
     EXPECT_TRUE(samePixels(button.renderState(true), skinReference(skin, 2, 80, 24)));
-    button.redraw(3);
+    button.redraw(skin::RedrawReason::Pressed);
     EXPECT_TRUE(samePixels(shown(button), skinReference(skin, 3, 80, 24)));
     EXPECT_FALSE(samePixels(skinReference(skin, 1, 80, 24), skinReference(skin, 2, 80, 24)));
 
@@ -239,7 +239,7 @@ TEST_F(ButtonWindow, HoverFadesToTheHotLookAndBack)
 {
     SkinButton button;
     ASSERT_GT(button.createColour(handle, colourAt(10, 10, L"确定", RGB(0, 120, 215))), 0);
-    button.redraw(9);
+    button.redraw(skin::RedrawReason::Present);
     const Surface hot = button.renderState(true);
     const Surface normal = button.renderState(false);
     hoverAt(30, 20);
@@ -340,9 +340,9 @@ TEST(SkinButtonLooks, TheWindowComposesEveryStyleAndState)
     pictureOptions.normalImage = solidPng(24, 24, 0xFFFF0000);
     picture.createImages(handle, pictureOptions);
     for (SkinButton& button : buttons)
-        button.redraw(9);
-    plain.redraw(9);
-    picture.redraw(9);
+        button.redraw(skin::RedrawReason::Present);
+    plain.redraw(skin::RedrawReason::Present);
+    picture.redraw(skin::RedrawReason::Present);
 
     // The mouse can be over one button only: the second and third of each row are told
     // directly that they are hot and pressed.
