@@ -19,7 +19,7 @@ constexpr int kSmallTick = 4;
 constexpr int kBox = 5;
 constexpr int kDisabledBox = 6;
 constexpr int kNone = 0;
-}  // namespace glyph
+} // namespace glyph
 
 // Width of one frame of the strip; captions are placed from it, not from the picture.
 constexpr int kGlyphCellWidth = 21;
@@ -64,8 +64,9 @@ AnimationStep nextAnimationFrame(bool checking, int frame);
 // Where a glyph of the given size goes in the face: its column starts one pixel left of the
 // face, it is centred vertically, and a scaled glyph is centred in its cell.
 RectF glyphRect(const RECT& face, int glyphWidth, int glyphHeight, float scale = 1.0f);
-// The check box caption's layout rectangle, right of the glyph cell.
-RectF glyphCaptionRect(const RECT& face, bool glow);
+// The check box caption's layout rectangle, right of the glyph cell. Plain and glowing
+// captions share it: two pixels lower, a plain caption sat below the strip's box.
+RectF glyphCaptionRect(const RECT& face);
 
 // The painted round indicator, 13 pixels wide, vertically centred in the face.
 constexpr int kRoundIndicatorWidth = 13;
@@ -81,7 +82,7 @@ struct RoundIndicator {
     PointF ringGradientStart;
     PointF ringGradientEnd;
     // Top left of the 13 × 12 tick picture.
-    POINT tick{};
+    POINT tick {};
 };
 
 RoundIndicator roundIndicator(const RECT& face);
@@ -93,8 +94,8 @@ int centredTop(const RECT& face, int height);
 // The switch: a capsule track inset from the control and a round knob as high as the
 // control, on the left while on.
 struct SwitchLayout {
-    RECT track{};
-    RECT knob{};
+    RECT track {};
+    RECT knob {};
 };
 
 SwitchLayout switchLayout(int width, int height, bool on);
