@@ -183,8 +183,10 @@ protected:
 
     bool hasEmptyUpdateRegion() const;
 
-private:
+    // The handling every control shares; a class that must act after it calls it itself.
     LRESULT handleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
     std::optional<LRESULT> handleInputMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     std::optional<LRESULT> handleFrameworkMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onSetFocus(HWND window);
