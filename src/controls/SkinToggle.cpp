@@ -215,8 +215,9 @@ std::optional<LRESULT> SkinToggle::handleClassMessage(HWND window, UINT message,
         redraw(3);
         break;
     case WM_LBUTTONUP:
-        // Only a press that began on the control toggles it.
-        if (m_pressed) {
+        // Only a press that began on the control toggles it, and never once it is disabled:
+        // the program may disable it while the button is held.
+        if (m_pressed && !disabled()) {
             m_pressed = false;
             storeValue(1 - value());
             if (m_switchStyle || isGlyphCheckBox())

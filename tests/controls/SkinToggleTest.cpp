@@ -367,6 +367,8 @@ TEST_F(ToggleWindow, SwitchDefaultsThenOneClickThenDisabled)
             EXPECT_LT(ink.meanX, 32);
     };
     expectLook(off);
+    moveTo(20 + 30, 40 + 13, false);
+    EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrW(handle, GCLP_HCURSOR)), LoadCursorW(nullptr, IDC_HAND));
     click(20 + 30, 40 + 13);
     expectLook(on);
 
@@ -396,12 +398,14 @@ TEST_F(ToggleWindow, OnlyAPressThatBeginsOnTheToggleFlipsIt)
             const char* name;
             bool startsInside;
             bool leavesOnTheWay;
+            bool disabledOnTheWay;
             bool flips;
         };
         const Case cases[] = {
-            { "starts outside, ends on it", false, false, false },
-            { "leaves with the button held", true, true, false },
-            { "press and release on it", true, false, true },
+            { "starts outside, ends on it", false, false, false, false },
+            { "leaves with the button held", true, true, false, false },
+            { "disabled while the button is held", true, false, true, false },
+            { "press and release on it", true, false, false, true },
         };
         for (const Case& c : cases) {
             const int before = control->value();
@@ -410,7 +414,13 @@ TEST_F(ToggleWindow, OnlyAPressThatBeginsOnTheToggleFlipsIt)
                 moveTo(outside.x, outside.y, true);
                 EXPECT_FALSE(control->pressed()) << c.name;
             }
-            release(inside.x, inside.y);
+            // Released where it was pressed, so the window still takes it for the hot control.
+            control->setDisabled(c.disabledOnTheWay);
+            if (c.disabledOnTheWay)
+                SendMessageW(handle, WM_LBUTTONUP, 0, MAKELPARAM(inside.x, inside.y));
+            else
+                release(inside.x, inside.y);
+            control->setDisabled(false);
             EXPECT_EQ(control->value(), c.flips ? 1 - before : before) << c.name;
             EXPECT_FALSE(control->pressed()) << c.name;
             waitForRest(*control);

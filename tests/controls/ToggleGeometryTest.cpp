@@ -76,35 +76,6 @@ TEST(ToggleGeometry, GlyphAndCaptionPlacement)
     expectRect(glyphCaptionRect(RECT { 5, 3, 85, 28 }), 23, 3, 80, 26);
 }
 
-TEST(ToggleGeometry, RoundIndicatorParts)
-{
-    for (const RECT& face : { RECT { 0, 0, 80, 25 }, RECT { 10, 4, 60, 18 } }) {
-        const int x = face.left;
-        const int c = face.top + (face.bottom - face.top - 12) / 2;
-        const RoundIndicator indicator = roundIndicator(face);
-        EXPECT_EQ(indicator.cellTop, c);
-        expectRect(indicator.fill, x + 3, c + 1, 11, 11);
-        expectRect(indicator.ring, x + 2, c, 12, 12);
-        expectRect(indicator.highlight, x + 4, c + 1, 9, 9);
-        expectRect(indicator.halo, x - 1, c - 3, 18, 18);
-        EXPECT_EQ(indicator.haloCorner, 6);
-        EXPECT_EQ(indicator.tick.x, x + 2);
-        EXPECT_EQ(indicator.tick.y, c);
-    }
-    // The hot ring's gradient centres an 11-pixel cell, which sits lower in an odd height.
-    const RoundIndicator odd = roundIndicator(RECT { 0, 0, 80, 25 });
-    EXPECT_EQ(odd.cellTop, 6);
-    EXPECT_FLOAT_EQ(odd.ringGradientStart.Y, 7);
-    EXPECT_FLOAT_EQ(odd.ringGradientEnd.X, 12);
-    EXPECT_FLOAT_EQ(odd.ringGradientEnd.Y, 19);
-
-    const RECT face { 0, 0, 80, 25 };
-    expectRect(indicatorCaptionRect(face, kRoundIndicatorWidth, false), 15, 1, 69, 25);
-    expectRect(indicatorCaptionRect(face, 20, true), 23, -1, 80, 26);
-    EXPECT_EQ(centredTop(face, 10), 7);
-    EXPECT_EQ(centredTop(RECT { 0, 5, 10, 15 }, 20), 0);
-}
-
 TEST(ToggleGeometry, SwitchTrackKnobAndCaption)
 {
     struct Case {
