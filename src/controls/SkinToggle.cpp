@@ -1,7 +1,5 @@
 #include "controls/SkinToggle.h"
 
-#include <utility>
-
 #include "element/SkinConstants.h"
 #include "element/WindowRegistry.h"
 

@@ -22,6 +22,7 @@ namespace {
 
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0;
+constexpr COLORREF kDisabledText = 0x808080;
 constexpr int kTextAntiAliasGridFit = 3;
 constexpr int kSmoothingAntiAlias = 4;
 constexpr int kUnitPixel = 2;
@@ -158,7 +159,7 @@ void SkinToggle::paintFace(Graphics& graphics, const RECT& face, bool hot, bool 
     look.colour = m_colour;
     look.secondColour = m_colour;
     look.textColour = spec.colour;
-    look.disabledTextColour = 0x808080;
+    look.disabledTextColour = kDisabledText;
     look.plainAlignment = 0;
     look.underlineOnHot = true;
     look.style = m_faceStyle;
@@ -313,12 +314,14 @@ void SkinToggle::paintIndicatorCaption(Graphics& graphics, const RECT& face, int
     const FontSpec& spec = font();
     const StringFormat format = nearCaptionFormat();
     const RectF layout = indicatorCaptionRect(face, indicatorWidth, spec.glow);
+    // The indicator itself has no disabled look, so the caption greys as a button's does.
+    const COLORREF colour = disabled() ? kDisabledText : spec.colour;
     if (spec.glow) {
-        drawGlowText(graphics, text(), layout, spec.colour, spec.glowColour, glowStyle(spec, 4, format));
+        drawGlowText(graphics, text(), layout, colour, spec.glowColour, glowStyle(spec, 4, format));
         return;
     }
     Font captionFont;
     SolidBrush ink;
-    if (captionFont.Create(spec.face, spec.size, spec.style, kUnitPixel) && ink.Create(ToArgb(spec.colour, kTextAlpha)))
+    if (captionFont.Create(spec.face, spec.size, spec.style, kUnitPixel) && ink.Create(ToArgb(colour, kTextAlpha)))
         graphics.DrawString(text(), captionFont, ink, layout, format);
 }

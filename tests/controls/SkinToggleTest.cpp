@@ -290,6 +290,20 @@ TEST_F(ToggleWindow, RoundCheckBoxPaintsItsOwnIndicator)
     round.redraw(1);
     round.completeTransitions();
     EXPECT_EQ(facePixel(round, 15, 12).a, 0);
+
+    // Disabled, the caption greys: the indicator alone would look the same.
+    const auto darkestInk = [&] {
+        int darkest = 255;
+        for (int y = 0; y < round.height(); ++y)
+            for (int x = 16; x < round.width(); ++x)
+                if (const Colour c = facePixel(round, x, y); c.a > 200)
+                    darkest = std::min(darkest, (c.r + c.g + c.b) / 3);
+        return darkest;
+    };
+    round.setText(L"记住选择");
+    EXPECT_GT(darkestInk(), 100);
+    round.setDisabled(false);
+    EXPECT_LT(darkestInk(), 60);
 }
 
 TEST_F(ToggleWindow, ImageTogglePicturesFollowTheValue)
