@@ -61,7 +61,8 @@ int SkinToggle::createImageToggle(HWND window, const ImageToggleOptions& options
     }
     storeValue(options.value);
     if (!m_toolTipText.empty() && m_toolTip.create(window)) {
-        const RECT rect = windowRect();
+        // A toggle created inside a hidden container must not show its tip.
+        const RECT rect = visible() ? windowRect() : RECT {};
         m_toolTip.addTool(id(), m_toolTipText, &rect);
     }
     redraw(9);
