@@ -92,7 +92,7 @@ constexpr WPARAM kMoveStoreOnly = 4;
 
 // Why an element re-renders its picture. Present also puts it on screen; the hot and pressed
 // looks are the button's, which presents them too.
-enum class RedrawReason : int { Render = 0, Hot = 1, Pressed = 3, Present = 9 };
+enum class RedrawReason : int { Render = 0, Hot = 1, Leave = 2, Pressed = 3, Present = 9 };
 
 constexpr UINT_PTR kFadeTimerId = 768;
 

@@ -1,0 +1,318 @@
+#include "controls/SkinToggle.h"
+
+#include <utility>
+
+#include "drawing/Bitmap.h"
+#include "drawing/Colour.h"
+#include "drawing/Font.h"
+#include "drawing/GlowText.h"
+#include "drawing/Graphics.h"
+#include "drawing/GraphicsPath.h"
+#include "drawing/LayeredDrawing.h"
+#include "drawing/LinearGradientBrush.h"
+#include "drawing/PathGradientBrush.h"
+#include "drawing/Pen.h"
+#include "drawing/SolidBrush.h"
+#include "drawing/StringFormat.h"
+#include "element/FrameworkResources.h"
+#include "element/WindowRegistry.h"
+#include "imaging/SkinPictures.h"
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0;
+constexpr COLORREF kDisabledText = 0x808080;
+constexpr int kTextAlpha = 254;
+
+// The tick tinted once: the picture and the accent never change.
+const ByteArray& tintedTick()
+{
+    static const ByteArray tinted = [] {
+        Bitmap tick;
+        if (!tick.LoadFromBytes(kTickPicture.bytes()))
+            return ByteArray {};
+        for (int y = 0; y < tick.GetHeight(); ++y)
+            for (int x = 0; x < tick.GetWidth(); ++x)
+                tick.SetPixel(x, y, tintTickPixel(tick.GetPixel(x, y), kIndicatorAccent));
+        return tick.SaveToBytes(kPngFormat);
+    }();
+    return tinted;
+}
+
+void drawPicture(Graphics& graphics, const Image& picture, const RectF& where)
+{
+    graphics.DrawImage(picture, where.X, where.Y, where.Width, where.Height);
+}
+
+void fillEllipse(Graphics& graphics, const Brush& brush, const RectF& area)
+{
+    graphics.FillEllipse(brush, area.X, area.Y, area.Width, area.Height);
+}
+
+void outlineEllipse(Graphics& graphics, std::uint32_t argb, const RectF& area)
+{
+    Pen pen;
+    if (pen.Create(argb, 1.0f))
+        graphics.DrawEllipse(pen, area.X, area.Y, area.Width, area.Height);
+}
+
+StringFormat nearCaptionFormat()
+{
+    StringFormat format;
+    if (format.Create(flat::StringFormatFlagsNoWrap)) {
+        format.SetAlignment(flat::StringAlignmentNear);
+        format.SetLineAlignment(flat::StringAlignmentCenter);
+    }
+    return format;
+}
+
+GlowTextStyle glowStyle(const FontSpec& spec, int glowSize, const StringFormat& format)
+{
+    GlowTextStyle style;
+    style.glowSize = glowSize;
+    style.face = spec.face;
+    style.fontStyle = spec.style;
+    style.size = spec.size;
+    style.alignment = flat::StringAlignmentNear;
+    style.lineAlignment = flat::StringAlignmentCenter;
+    style.wrap = false;
+    style.format = &format;
+    return style;
+}
+
+void clipToFace(Graphics& graphics, const RECT& face)
+{
+    graphics.SetClipRectI(face.left, face.top, face.right - face.left + 1, face.bottom - face.top + 1);
+}
+
+} // namespace
+
+void SkinToggle::redraw(skin::RedrawReason reason)
+{
+    render(reason, false, glyph::kNone);
+}
+
+// Hover and leave cross-fade to the new look, except on the glyph check box, whose boxes
+// change at once.
+void SkinToggle::render(skin::RedrawReason reason, bool animating, int frame)
+{
+    if (m_switchStyle) {
+        paintSwitch(reason);
+        return;
+    }
+    const bool crossFade = (reason == skin::RedrawReason::Hot || reason == skin::RedrawReason::Leave) && !isGlyphCheckBox();
+    Surface picture;
+    Surface* target = nullptr;
+    if (crossFade) {
+        if (record())
+            picture = createSurface();
+        target = &picture;
+    } else {
+        target = beginRendering();
+    }
+    if (!target || !*target)
+        return;
+    const RECT face { 0, 0, width(), height() };
+    {
+        Graphics graphics;
+        if (!graphics.CreateFromHDC(target->dc()))
+            return;
+        graphics.SetTextRenderingHint(flat::TextRenderingHintAntiAliasGridFit);
+        const bool hot = reason == skin::RedrawReason::Hot;
+        const bool pressed = reason == skin::RedrawReason::Pressed;
+        if (m_buttonMode)
+            paintFace(graphics, face, hot, pressed);
+        else if (m_checkBoxStyle == CheckBoxStyle::Round)
+            paintRoundIndicator(graphics, face, hot, pressed);
+        else
+            paintGlyphCheckBox(graphics, face, hot, animating, frame);
+    }
+    if (reason == skin::RedrawReason::Render)
+        return;
+    if (crossFade) {
+        TransitionOptions fade;
+        fade.kind = id();
+        startTransition(std::move(picture), fade);
+    } else {
+        present();
+    }
+}
+
+void SkinToggle::paintFace(Graphics& graphics, const RECT& face, bool hot, bool pressed) const
+{
+    const FontSpec& spec = font();
+    ButtonFace look;
+    look.rect = face;
+    look.caption = text();
+    look.icon = m_icon;
+    look.disabledIcon = m_icon;
+    look.colour = m_colour;
+    look.secondColour = m_colour;
+    look.textColour = spec.colour;
+    look.disabledTextColour = kDisabledText;
+    look.plainAlignment = 0;
+    look.underlineOnHot = true;
+    look.style = m_faceStyle;
+    look.normalImage = m_faceImages[0];
+    look.hotImage = m_faceImages[1];
+    look.pressedImage = m_faceImages[2];
+    look.disabledImage = m_faceImages[3];
+    look.hot = hot;
+    look.pressed = pressed;
+    look.disabled = disabled();
+    look.iconAboveCaption = m_iconAbove;
+    look.skin = skinLoaded() ? &skin() : nullptr;
+    look.face = spec.face;
+    look.size = spec.size;
+    look.fontStyle = spec.style;
+    look.glow = spec.glow;
+    look.glowColour = spec.glowColour;
+    look.glowSize = spec.glowSize;
+    look.captionOnImage = m_captionOnImage;
+    look.checked = value() == 1;
+    look.checkedPressed = m_checkedLooksPressed;
+    paintButtonFace(graphics, look);
+}
+
+void SkinToggle::paintGlyphCheckBox(Graphics& graphics, const RECT& face, bool hot, bool animating, int frame) const
+{
+    clipToFace(graphics, face);
+    const GlyphFrames frames = glyphFrames({ disabled(), hot, value() == 1, animating, frame });
+    const ImageCodec& strip = framework().checkBoxStrip;
+    for (const auto& [number, scale] :
+        { std::pair { frames.box, 1.0f }, std::pair { frames.mark, frames.markScale } }) {
+        Image glyphPicture;
+        if (number == glyph::kNone || !glyphPicture.LoadFromBytes(strip.GetFrame(number)))
+            continue;
+        drawPicture(graphics, glyphPicture, glyphRect(face, glyphPicture.GetWidth(), glyphPicture.GetHeight(), scale));
+    }
+    paintGlyphCaption(graphics, face);
+}
+
+void SkinToggle::paintGlyphCaption(Graphics& graphics, const RECT& face) const
+{
+    const FontSpec& spec = font();
+    const StringFormat format = nearCaptionFormat();
+    const RectF layout = glyphCaptionRect(face);
+    Font captionFont;
+    captionFont.Create(spec.face, spec.size, spec.style, flat::UnitPixel);
+    if (spec.glow) {
+        drawGlowText(graphics, text(), layout, spec.colour, spec.glowColour, glowStyle(spec, spec.glowSize, format));
+    } else {
+        SolidBrush ink;
+        if (captionFont && ink.Create(toArgb(spec.colour, kTextAlpha)))
+            graphics.DrawString(text(), captionFont, ink, layout, format);
+    }
+    if (!m_showFocus || text().empty() || !captionFont || !isFocused())
+        return;
+    // Measured where the caption is drawn, then raised by a pixel so the dots enclose it.
+    // Windows centres the measured box as the caption is centred, Wine leaves it at the
+    // top: centring it here gives the same box on both.
+    RectF measured = graphics.MeasureString(text(), captionFont, layout, format);
+    measured.Y = layout.Y + (layout.Height - measured.Height) / 2;
+    if (spec.glow)
+        measured.Width += 2;
+    Pen dots;
+    if (dots.Create(toArgb(kBlack, 200), 1.0f) && dots.SetDashStyle(flat::DashStyleDot))
+        graphics.DrawRectangle(dots, measured.X, measured.Y - 1, measured.Width, measured.Height + 1);
+}
+
+void SkinToggle::paintRoundIndicator(Graphics& graphics, const RECT& face, bool hot, bool pressed) const
+{
+    clipToFace(graphics, face);
+    // A disabled indicator never shows the hot look.
+    const bool hotLook = hot && !disabled();
+    int indicatorWidth = kRoundIndicatorWidth;
+    if (m_imageMode) {
+        indicatorWidth = paintIndicatorPicture(graphics, face, hotLook, pressed);
+    } else {
+        // Twelve-pixel circles are jagged without anti-aliasing.
+        graphics.SetSmoothingMode(flat::SmoothingModeAntiAlias);
+        paintPaintedIndicator(graphics, face, hotLook);
+    }
+    clipToFace(graphics, face);
+    paintIndicatorCaption(graphics, face, indicatorWidth);
+}
+
+void SkinToggle::paintPaintedIndicator(Graphics& graphics, const RECT& face, bool hot) const
+{
+    const RoundIndicator indicator = roundIndicator(face);
+    SolidBrush white;
+    if (white.Create(toArgb(kWhite, kTextAlpha)))
+        fillEllipse(graphics, white, indicator.fill);
+    LinearGradientBrush shade;
+    const auto left = static_cast<float>(face.left);
+    const auto top = static_cast<float>(indicator.cellTop);
+    if (shade.Create({ left, top }, { left, top + 12 }, toArgb(kBlack, 40), toArgb(kWhite, kTextAlpha)))
+        fillEllipse(graphics, shade, indicator.fill);
+
+    if (hot) {
+        // The halo shows only outside the ring: the clip is the halo less the ring.
+        GraphicsPath ring;
+        GraphicsPath halo;
+        if (ring.Create() && halo.Create()) {
+            ring.AddEllipse(indicator.ring.X, indicator.ring.Y, indicator.ring.Width, indicator.ring.Height);
+            addRoundedRectangle(halo, indicator.halo.X, indicator.halo.Y, indicator.halo.Width, indicator.halo.Height,
+                indicator.haloCorner);
+            graphics.SetClipPath(ring, flat::CombineModeIntersect);
+            graphics.SetClipPath(halo, flat::CombineModeXor);
+            for (const auto& [centre, focus] :
+                { std::pair { toArgb(kWhite, kTextAlpha), 0.4f }, std::pair { toArgb(kIndicatorAccent, 255), 0.3f } }) {
+                PathGradientBrush glow;
+                if (glow.CreateFromPath(halo) && glow.SetCenterColor(centre)
+                    && glow.SetSurroundColors({ toArgb(kWhite, 0) }) && glow.SetFocusScales(focus, focus))
+                    graphics.FillPath(glow, halo);
+            }
+            graphics.ResetClip();
+        }
+        LinearGradientBrush tint;
+        if (tint.Create(indicator.ringGradientStart, indicator.ringGradientEnd, toArgb(kIndicatorAccent, 90),
+                toArgb(kWhite, 30)))
+            fillEllipse(graphics, tint, indicator.ring);
+    }
+    outlineEllipse(graphics, toArgb(kBlack, 100), indicator.ring);
+    outlineEllipse(graphics, toArgb(kWhite, kTextAlpha), indicator.highlight);
+
+    Image tick;
+    if (value() == 1 && tick.LoadFromBytes(tintedTick()))
+        graphics.DrawImage(
+            tick, static_cast<float>(indicator.tick.x), static_cast<float>(indicator.tick.y), 13.0f, 12.0f);
+}
+
+// The pictures follow the value; one picture stands for the whole state, so a pressed
+// picture is never covered by the normal one. Returns the picture's width.
+int SkinToggle::paintIndicatorPicture(Graphics& graphics, const RECT& face, bool hot, bool pressed) const
+{
+    const TogglePictures& pictures = value() == 1 ? m_checkedImages : m_uncheckedImages;
+    const bool inactive = disabled();
+    const ByteArray& chosen = pressed && !inactive ? pictures[2]
+        : hot                                      ? pictures[1]
+        : inactive                                 ? pictures[3]
+                                                   : pictures[0];
+    Image picture;
+    if (!picture.LoadFromBytes(chosen))
+        return 0;
+    const int pictureWidth = picture.GetWidth();
+    const int pictureHeight = picture.GetHeight();
+    graphics.DrawImage(picture, static_cast<float>(face.left), static_cast<float>(centredTop(face, pictureHeight)),
+        static_cast<float>(pictureWidth), static_cast<float>(pictureHeight));
+    return pictureWidth;
+}
+
+void SkinToggle::paintIndicatorCaption(Graphics& graphics, const RECT& face, int indicatorWidth) const
+{
+    const FontSpec& spec = font();
+    const StringFormat format = nearCaptionFormat();
+    const RectF layout = indicatorCaptionRect(face, indicatorWidth, spec.glow);
+    // The indicator itself has no disabled look, so the caption greys as a button's does.
+    const COLORREF colour = disabled() ? kDisabledText : spec.colour;
+    if (spec.glow) {
+        drawGlowText(graphics, text(), layout, colour, spec.glowColour, glowStyle(spec, 4, format));
+        return;
+    }
+    Font captionFont;
+    SolidBrush ink;
+    if (captionFont.Create(spec.face, spec.size, spec.style, flat::UnitPixel) && ink.Create(toArgb(colour, kTextAlpha)))
+        graphics.DrawString(text(), captionFont, ink, layout, format);
+}
