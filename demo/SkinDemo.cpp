@@ -1,5 +1,6 @@
 // A skinned window with a few tiles, for looking at the framework and for driving it with
-// real input in the end-to-end test. Built with the tests, never shipped.
+// real input in the end-to-end test, and a gallery of every control. Built with the tests,
+// never shipped.
 #include <windows.h>
 
 #include <cstdint>
@@ -7,6 +8,8 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include "core/Runtime.h"
+#include "demo/ControlsGallery.h"
 #include "demo/DemoTile.h"
 #include "drawing/Bitmap.h"
 #include "drawing/Colour.h"
@@ -57,6 +60,57 @@ bool hasArgument(const wchar_t* wanted)
     return false;
 }
 
+// The value after an argument, or "".
+std::wstring argumentValue(const wchar_t* name)
+{
+    for (int i = 1; i + 1 < __argc; ++i)
+        if (std::wcscmp(__wargv[i], name) == 0)
+            return __wargv[i + 1];
+    return {};
+}
+
+void printHandle(HWND hwnd)
+{
+    if (!hasArgument(L"--print-hwnd"))
+        return;
+    std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(hwnd)));
+    std::fflush(stdout);
+}
+
+int runLoop()
+{
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+// Every control in its looks and states. With --save PATH the composed picture goes to the
+// file and the program ends.
+int runGallery()
+{
+    ControlsGallery gallery;
+    gallery.window().setEventHandler(ElementEvent::Destroyed, [](const EventArgs&) {
+        PostQuitMessage(0);
+        return 0;
+    });
+    const HWND hwnd = gallery.create();
+    if (!hwnd)
+        return 1;
+    gallery.showStates();
+    printHandle(hwnd);
+    const std::wstring savePath = argumentValue(L"--save");
+    if (!savePath.empty()) {
+        const ByteArray picture = gallery.window().windowPicture(ControlsGallery::kWidth, ControlsGallery::kHeight);
+        const bool saved = !picture.empty() && writeFile(savePath, {ByteView{picture.data(), picture.size()}});
+        DestroyWindow(hwnd);
+        return saved ? 0 : 2;
+    }
+    return runLoop();
+}
+
 struct Demo {
     SkinWindow window;
     DemoTile drag{RGB(225, 140, 40)};
@@ -98,6 +152,8 @@ struct Demo {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     initialiseFramework();
+    if (hasArgument(L"--gallery"))
+        return runGallery();
 
     Demo demo;
     WindowOptions options;
@@ -119,15 +175,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const HWND hwnd = demo.window.createWindow(options);
     if (!hwnd)
         return 1;
-    if (hasArgument(L"--print-hwnd")) {
-        std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(hwnd)));
-        std::fflush(stdout);
-    }
-
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    printHandle(hwnd);
+    return runLoop();
 }

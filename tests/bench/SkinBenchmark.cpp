@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "demo/ControlsGallery.h"
 #include "drawing/Colour.h"
 #include "drawing/GlowText.h"
 #include "drawing/Graphics.h"
@@ -13,6 +14,7 @@
 #include "drawing/SolidBrush.h"
 #include "drawing/Surface.h"
 #include "skin/Framework.h"
+#include "element/WindowRouting.h"
 #include "skin/SkinWindow.h"
 
 namespace {
@@ -59,6 +61,38 @@ WindowOptions boxLike()
     options.roundedBorder = true;
     options.borderColour = RGB(60, 120, 200);
     return options;
+}
+
+// Times what each tick of a hover cross-fade does: the WM_TIMER messages dispatched until
+// the fade has ended. Prints the mean per frame and the number of frames.
+void timeHoverFade(ControlsGallery& gallery)
+{
+    SkinButton& button = gallery.hoverButton();
+    const HWND window = gallery.window().handle();
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    for (UINT message : {UINT(WM_MOUSEHOVER), UINT(WM_MOUSELEAVE)}) {
+        sendToControl(button.id(), window, message, 0, 0);
+        double total = 0;
+        int frames = 0;
+        MSG pending;
+        const DWORD limit = GetTickCount() + 10000;
+        while (button.runningTransitions() > 0 && static_cast<int>(limit - GetTickCount()) > 0) {
+            if (!PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) {
+                WaitMessage();
+                continue;
+            }
+            QueryPerformanceCounter(&start);
+            DispatchMessageW(&pending);
+            QueryPerformanceCounter(&end);
+            if (pending.message == WM_TIMER) {
+                total += double(end.QuadPart - start.QuadPart) * 1e6 / double(frequency.QuadPart);
+                ++frames;
+            }
+        }
+        std::printf("  hover %s, per frame:                  %9.1f us over %d frames\n",
+            message == WM_MOUSEHOVER ? "in " : "out", frames ? total / frames : 0.0, frames);
+    }
 }
 
 }  // namespace
@@ -136,5 +170,17 @@ int main()
         alphaBlend(other.dc(), 0, 0, 420, 300, layer.dc(), 0, 0, 420, 300, 255);
     }));
     DestroyWindow(window.handle());
+
+    ControlsGallery gallery;
+    double create = microsecondsOnce([&] { gallery.create(); });
+    pumpPending();
+    std::printf("controls gallery %dx%d, create:         %9.1f us\n", ControlsGallery::kWidth,
+        ControlsGallery::kHeight, create);
+    std::printf("  compose it, every control redrawn:      %9.1f us\n",
+        microsecondsPerCall(5, [&] { gallery.window().compose(true, true); }));
+    std::printf("  compose it, controls as they are:       %9.1f us\n",
+        microsecondsPerCall(5, [&] { gallery.window().compose(true); }));
+    timeHoverFade(gallery);
+    DestroyWindow(gallery.window().handle());
     return 0;
 }
