@@ -152,13 +152,7 @@ void SkinLabel::drawCaption(Graphics& graphics) const
         });
     }
     if (textStyle.glow) {
-        GlowTextStyle style;
-        style.glowSize = textStyle.glowSize;
-        style.face = textStyle.face;
-        style.fontStyle = textStyle.style;
-        style.size = textStyle.size;
-        style.format = &format;
-        drawGlowText(graphics, caption, box, textStyle.colour, textStyle.glowColour, style);
+        drawGlowText(graphics, caption, box, textStyle.colour, textStyle.glowColour, glowTextStyle(textStyle, format));
         return;
     }
     SolidBrush brush;

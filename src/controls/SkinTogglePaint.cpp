@@ -67,20 +67,6 @@ StringFormat nearCaptionFormat()
     return format;
 }
 
-GlowTextStyle glowStyle(const FontSpec& spec, int glowSize, const StringFormat& format)
-{
-    GlowTextStyle style;
-    style.glowSize = glowSize;
-    style.face = spec.face;
-    style.fontStyle = spec.style;
-    style.size = spec.size;
-    style.alignment = flat::StringAlignmentNear;
-    style.lineAlignment = flat::StringAlignmentCenter;
-    style.wrap = false;
-    style.format = &format;
-    return style;
-}
-
 void clipToFace(Graphics& graphics, const RECT& face)
 {
     graphics.SetClipRectI(face.left, face.top, face.right - face.left + 1, face.bottom - face.top + 1);
@@ -141,7 +127,7 @@ void SkinToggle::render(skin::RedrawReason reason, bool animating, int frame)
 
 void SkinToggle::paintFace(Graphics& graphics, const RECT& face, bool hot, bool pressed) const
 {
-    const FontSpec& spec = font();
+    const FontSpec& textFont = font();
     ButtonFace look;
     look.rect = face;
     look.caption = text();
@@ -149,7 +135,7 @@ void SkinToggle::paintFace(Graphics& graphics, const RECT& face, bool hot, bool 
     look.disabledIcon = m_icon;
     look.colour = m_colour;
     look.secondColour = m_colour;
-    look.textColour = spec.colour;
+    look.textColour = textFont.colour;
     look.disabledTextColour = kDisabledText;
     look.plainAlignment = 0;
     look.underlineOnHot = true;
@@ -163,12 +149,12 @@ void SkinToggle::paintFace(Graphics& graphics, const RECT& face, bool hot, bool 
     look.disabled = disabled();
     look.iconAboveCaption = m_iconAbove;
     look.skin = skinLoaded() ? &skin() : nullptr;
-    look.face = spec.face;
-    look.size = spec.size;
-    look.fontStyle = spec.style;
-    look.glow = spec.glow;
-    look.glowColour = spec.glowColour;
-    look.glowSize = spec.glowSize;
+    look.face = textFont.face;
+    look.size = textFont.size;
+    look.fontStyle = textFont.style;
+    look.glow = textFont.glow;
+    look.glowColour = textFont.glowColour;
+    look.glowSize = textFont.glowSize;
     look.captionOnImage = m_captionOnImage;
     look.checked = value() == 1;
     look.checkedPressed = m_checkedLooksPressed;
@@ -192,16 +178,16 @@ void SkinToggle::paintGlyphCheckBox(Graphics& graphics, const RECT& face, bool h
 
 void SkinToggle::paintGlyphCaption(Graphics& graphics, const RECT& face) const
 {
-    const FontSpec& spec = font();
+    const FontSpec& textFont = font();
     const StringFormat format = nearCaptionFormat();
     const RectF layout = glyphCaptionRect(face);
     Font captionFont;
-    captionFont.Create(spec.face, spec.size, spec.style, flat::UnitPixel);
-    if (spec.glow) {
-        drawGlowText(graphics, text(), layout, spec.colour, spec.glowColour, glowStyle(spec, spec.glowSize, format));
+    captionFont.Create(textFont.face, textFont.size, textFont.style, flat::UnitPixel);
+    if (textFont.glow) {
+        drawGlowText(graphics, text(), layout, textFont.colour, textFont.glowColour, glowTextStyle(textFont, format));
     } else {
         SolidBrush ink;
-        if (captionFont && ink.Create(toArgb(spec.colour, kTextAlpha)))
+        if (captionFont && ink.Create(toArgb(textFont.colour, kTextAlpha)))
             graphics.DrawString(text(), captionFont, ink, layout, format);
     }
     if (!m_showFocus || text().empty() || !captionFont || !isFocused())
@@ -211,7 +197,7 @@ void SkinToggle::paintGlyphCaption(Graphics& graphics, const RECT& face) const
     // top: centring it here gives the same box on both.
     RectF measured = graphics.MeasureString(text(), captionFont, layout, format);
     measured.Y = layout.Y + (layout.Height - measured.Height) / 2;
-    if (spec.glow)
+    if (textFont.glow)
         measured.Width += 2;
     Pen dots;
     if (dots.Create(toArgb(kBlack, 200), 1.0f) && dots.SetDashStyle(flat::DashStyleDot))
@@ -302,17 +288,19 @@ int SkinToggle::paintIndicatorPicture(Graphics& graphics, const RECT& face, bool
 
 void SkinToggle::paintIndicatorCaption(Graphics& graphics, const RECT& face, int indicatorWidth) const
 {
-    const FontSpec& spec = font();
+    const FontSpec& textFont = font();
     const StringFormat format = nearCaptionFormat();
-    const RectF layout = indicatorCaptionRect(face, indicatorWidth, spec.glow);
+    const RectF layout = indicatorCaptionRect(face, indicatorWidth, textFont.glow);
     // The indicator itself has no disabled look, so the caption greys as a button's does.
-    const COLORREF colour = disabled() ? kDisabledText : spec.colour;
-    if (spec.glow) {
-        drawGlowText(graphics, text(), layout, colour, spec.glowColour, glowStyle(spec, 4, format));
+    const COLORREF colour = disabled() ? kDisabledText : textFont.colour;
+    if (textFont.glow) {
+        GlowTextStyle style = glowTextStyle(textFont, format);
+        style.glowSize = 4;
+        drawGlowText(graphics, text(), layout, colour, textFont.glowColour, style);
         return;
     }
     Font captionFont;
     SolidBrush ink;
-    if (captionFont.Create(spec.face, spec.size, spec.style, flat::UnitPixel) && ink.Create(toArgb(colour, kTextAlpha)))
+    if (captionFont.Create(textFont.face, textFont.size, textFont.style, flat::UnitPixel) && ink.Create(toArgb(colour, kTextAlpha)))
         graphics.DrawString(text(), captionFont, ink, layout, format);
 }

@@ -142,22 +142,16 @@ void SkinToggle::paintSwitchCaption(Graphics& graphics) const
     const bool on = value() == 1;
     const std::wstring& caption = on ? m_onText : m_offText;
     const RectF layout = switchCaptionRect(m_switch, width(), on);
-    const FontSpec& spec = font();
+    const FontSpec& textFont = font();
     StringFormat format;
     if (!format.GenericTypographic() || !format.SetAlignment(flat::StringAlignmentCenter) || !format.SetLineAlignment(flat::StringAlignmentCenter))
         return;
-    if (spec.glow) {
-        GlowTextStyle style;
-        style.glowSize = spec.glowSize;
-        style.face = spec.face;
-        style.fontStyle = spec.style;
-        style.size = spec.size;
-        style.format = &format;
-        drawGlowText(graphics, caption, layout, spec.colour, spec.glowColour, style);
+    if (textFont.glow) {
+        drawGlowText(graphics, caption, layout, textFont.colour, textFont.glowColour, glowTextStyle(textFont, format));
         return;
     }
     Font captionFont;
     SolidBrush ink;
-    if (captionFont.Create(spec.face, spec.size, spec.style) && ink.Create(toArgb(spec.colour, 254)))
+    if (captionFont.Create(textFont.face, textFont.size, textFont.style) && ink.Create(toArgb(textFont.colour, 254)))
         graphics.DrawString(caption, captionFont, ink, layout, format);
 }

@@ -226,3 +226,14 @@ void ControlBase::setText(const std::wstring& text)
     storeText(text);
     redrawIfCreated(skin::RedrawReason::Present);
 }
+
+GlowTextStyle glowTextStyle(const FontSpec& font, const StringFormat& format)
+{
+    GlowTextStyle style;
+    style.glowSize = font.glowSize;
+    style.face = font.face;
+    style.fontStyle = font.style;
+    style.size = font.size;
+    style.format = &format;
+    return style;
+}

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ThreadTimer.h"
+#include "drawing/GlowText.h"
 #include "drawing/Surface.h"
 #include "element/SkinCursor.h"
 #include "element/SkinElement.h"
@@ -28,6 +29,9 @@ struct FontSpec {
     COLORREF glowColour = 0xFFFFFF;
     int glowSize = 4;
 };
+
+// The glow of a text style, laid out by `format`.
+GlowTextStyle glowTextStyle(const FontSpec& font, const StringFormat& format);
 
 // A change of text style; what is not given keeps its value.
 struct FontChange {
