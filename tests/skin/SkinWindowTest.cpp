@@ -5,9 +5,15 @@
 #include "TestControls.h"
 #include "TestSupport.h"
 #include "controls/SkinButton.h"
+#include "controls/SkinLabel.h"
+#include "controls/SkinPanel.h"
+#include "controls/SkinPicture.h"
+#include "controls/SkinToggle.h"
+#include "core/ThreadTimers.h"
 #include "drawing/LiveObjects.h"
 #include "element/SkinConstants.h"
 #include "element/WindowRegistry.h"
+#include "imaging/SkinPictures.h"
 #include "skin/Framework.h"
 #include "skin/SkinWindow.h"
 
@@ -229,6 +235,7 @@ TEST(SkinWindowLifetime, HundredWindowsWithControlsLeaveNoNativeObjectBehind)
 {
     const int before = liveNativeObjects();
     const int windowsBefore = threadTopLevelWindows();
+    const int timersBefore = threadtimers::running();
     for (int round = 0; round < 100; ++round) {
         SkinWindow skinWindow;
         WindowOptions options;
@@ -257,6 +264,43 @@ TEST(SkinWindowLifetime, HundredWindowsWithControlsLeaveNoNativeObjectBehind)
         plainOptions.caption = L"取消";
         plain.createPlain(window, plainOptions);
         ASSERT_TRUE(tipped.toolTip());
+        // One of every other control, with its timers running.
+        SkinLabel label;
+        label.create(window, {0, 10, 90, 60, 20, L"标签"});
+        SkinPicture picture;
+        PictureOptions pictureOptions;
+        pictureOptions.x = 80;
+        pictureOptions.y = 90;
+        pictureOptions.width = 30;
+        pictureOptions.height = 20;
+        pictureOptions.image = ByteArray(kTickPicture.bytes().data, kTickPicture.bytes().data + kTickPicture.bytes().size);
+        picture.create(window, pictureOptions);
+        picture.addSlide(pictureOptions.image);
+        picture.startSlideshow();
+        SkinPanel panel;
+        PanelOptions panelOptions;
+        panelOptions.width = 40;
+        panelOptions.height = 20;
+        panel.create(window, panelOptions);
+        panel.setGradient(1, RGB(0, 102, 178), 60, RGB(255, 255, 255), 240);
+        SkinToggle checkBox;
+        CheckBoxOptions checkOptions;
+        checkOptions.x = 120;
+        checkOptions.y = 30;
+        checkBox.createCheckBox(window, checkOptions);
+        checkBox.setValue(1);
+        SkinToggle switchToggle;
+        SwitchOptions switchOptions;
+        switchOptions.x = 90;
+        switchOptions.y = 0;
+        switchToggle.createSwitch(window, switchOptions);
+        SkinToggle imageToggle;
+        ImageToggleOptions imageOptions;
+        imageOptions.x = 120;
+        imageOptions.y = 90;
+        imageOptions.normalImage = pictureOptions.image;
+        imageOptions.toolTipText = L"切换";
+        imageToggle.createImageToggle(window, imageOptions);
         UpdateWindow(window);
         SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(20, 70));
         pumpUntil([] { return false; }, 1);
@@ -264,4 +308,5 @@ TEST(SkinWindowLifetime, HundredWindowsWithControlsLeaveNoNativeObjectBehind)
     }
     EXPECT_EQ(liveNativeObjects(), before);
     EXPECT_EQ(threadTopLevelWindows(), windowsBefore);
+    EXPECT_EQ(threadtimers::running(), timersBefore);
 }
