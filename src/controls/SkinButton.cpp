@@ -1,5 +1,6 @@
 #include "controls/SkinButton.h"
 
+#include "controls/FocusRing.h"
 #include "drawing/Graphics.h"
 #include "drawing/Image.h"
 #include "element/SkinConstants.h"
@@ -9,6 +10,7 @@ namespace {
 
 constexpr COLORREF kDisabledTextColour = 0x808080;
 constexpr int kColourFadeCorner = 5;
+constexpr int kFocusInset = 3;
 
 } // namespace
 
@@ -146,6 +148,10 @@ void SkinButton::paint(Surface& surface, bool hot, bool pressed) const
         return;
     graphics.SetTextRenderingHint(flat::TextRenderingHintAntiAliasGridFit);
     paintButtonFace(graphics, face(hot, pressed));
+    // Keyboard users must see which button Space presses.
+    if (isFocused() && !disabled())
+        drawFocusRing(graphics, RectF(kFocusInset, kFocusInset, static_cast<float>(width() - 2 * kFocusInset - 1),
+                                    static_cast<float>(height() - 2 * kFocusInset - 1)));
 }
 
 void SkinButton::redraw(skin::RedrawReason reason)
@@ -230,6 +236,11 @@ std::optional<LRESULT> SkinButton::handleClassMessage(HWND window, UINT message,
             placeToolTip(windowRect());
             return result;
         }
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        completeTransitions();
+        redraw(m_hot ? skin::RedrawReason::Hot : skin::RedrawReason::Present);
         break;
     case WM_KEYUP:
         // A disabled button may still hold the focus; it raises no click.

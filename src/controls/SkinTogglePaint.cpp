@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "controls/FocusRing.h"
 #include "drawing/Bitmap.h"
 #include "drawing/Colour.h"
 #include "drawing/Font.h"
@@ -199,9 +200,7 @@ void SkinToggle::paintGlyphCaption(Graphics& graphics, const RECT& face) const
     measured.Y = layout.Y + (layout.Height - measured.Height) / 2;
     if (textFont.glow)
         measured.Width += 2;
-    Pen dots;
-    if (dots.Create(toArgb(kBlack, 200), 1.0f) && dots.SetDashStyle(flat::DashStyleDot))
-        graphics.DrawRectangle(dots, measured.X, measured.Y - 1, measured.Width, measured.Height + 1);
+    drawFocusRing(graphics, RectF(measured.X, measured.Y - 1, measured.Width, measured.Height + 1));
 }
 
 void SkinToggle::paintRoundIndicator(Graphics& graphics, const RECT& face, bool hot, bool pressed) const

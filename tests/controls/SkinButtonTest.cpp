@@ -235,6 +235,25 @@ TEST_F(ButtonWindow, SpaceClicksOnKeyUpAndNeverWhenDisabled)
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(ButtonWindow, TheFocusedButtonShowsARingThatGoesWithTheFocus)
+{
+    SkinButton first;
+    SkinButton second;
+    ASSERT_GT(first.createColour(handle, colourAt(10, 10, L"确定")), 0);
+    ASSERT_GT(second.createColour(handle, colourAt(90, 10, L"取消")), 0);
+    const Surface unfocused = first.renderState(false);
+    ASSERT_TRUE(first.takeFocus());
+    EXPECT_FALSE(samePixels(shown(first), unfocused));
+    // The ring's dots lie on the inset outline, never on the caption's middle.
+    const Surface& ringed = shown(first);
+    int dots = 0;
+    for (int x = 3; x < ringed.width() - 3; ++x)
+        dots += (ringed.pixel(x, 3) != unfocused.pixel(x, 3)) ? 1 : 0;
+    EXPECT_GT(dots, 5);
+    ASSERT_TRUE(second.takeFocus());
+    EXPECT_TRUE(samePixels(shown(first), unfocused));
+}
+
 TEST_F(ButtonWindow, HoverFadesToTheHotLookAndBack)
 {
     SkinButton button;
