@@ -1,7 +1,5 @@
 #include "controls/CaptionButtonBar.h"
 
-#include <windowsx.h>
-
 #include "controls/ButtonFace.h"
 #include "drawing/Graphics.h"
 #include "element/SkinConstants.h"
@@ -273,8 +271,8 @@ void CaptionButtonBar::redraw(skin::RedrawReason reason)
 {
     if (!beginRendering())
         return;
-    if (m_hitRects.size() != m_items.size())
-        layout();
+    // The control may have been resized since the items were laid out.
+    layout();
     for (int i = 1; i <= itemCount(); ++i)
         drawItem(i);
     if (reason != skin::RedrawReason::Render)

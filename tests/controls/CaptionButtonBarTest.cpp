@@ -236,6 +236,9 @@ TEST_F(CaptionBarWindow, ItemsTakeTheirFramesSizesAndPlaces)
     }
     EXPECT_TRUE(bar.removeItem(2));
     EXPECT_EQ(bar.itemCount(), 5);
+    // A taller control centres the items again.
+    bar.setHeight(31);
+    EXPECT_TRUE(sameRect(bar.itemRect(5), { 112, 5, 154, 25 }));
 
     for (int bad : { 0, -1, 6 }) {
         EXPECT_FALSE(bar.setItemDisabled(bad));
