@@ -329,6 +329,47 @@ TEST_F(CaptionBarWindow, HoverFadesPressShowsAtOnceAndTheTipFollows)
     EXPECT_EQ(bar.shownHotItem(), 0);
 }
 
+TEST(CaptionBarLeave, AResizedOwnerEndsTheHoverAtOnce)
+{
+    SkinWindow owner;
+    WindowOptions ownerOptions;
+    ownerOptions.width = 300;
+    ownerOptions.height = 200;
+    const HWND ownerHandle = owner.createWindow(ownerOptions);
+    SkinWindow host;
+    WindowOptions hostOptions;
+    hostOptions.parent = ownerHandle;
+    hostOptions.width = 200;
+    hostOptions.height = 60;
+    hostOptions.drawTitle = 0;
+    hostOptions.movable = false;
+    const HWND handle = host.createWindow(hostOptions);
+    ASSERT_TRUE(pumpUntil([&] { return GetPropA(handle, skin::kPropFirstShowDone) != nullptr; }, 3000));
+    CaptionButtonBar bar;
+    ASSERT_GT(bar.create(handle, captionStrip()), 0);
+    addWindowButtons(bar);
+    auto moveTo = [&](int x, int y) {
+        POINT screen { x, y };
+        ClientToScreen(handle, &screen);
+        SetCursorPos(screen.x, screen.y);
+        SendMessageW(handle, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    };
+    for (const bool resized : { false, true }) {
+        moveTo(10, 10);
+        ASSERT_EQ(bar.shownHotItem(), 1);
+        ASSERT_TRUE(pumpUntil([&] { return bar.runningTransitions() == 0; }, 3000));
+        if (resized)
+            SetWindowPos(ownerHandle, nullptr, 0, 0, 320, 220, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        moveTo(10, 50);
+        EXPECT_EQ(bar.shownHotItem(), 0);
+        EXPECT_EQ(bar.runningTransitions(), resized ? 0 : 1);
+        if (resized)
+            EXPECT_TRUE(showsItem(bar, 1, bar.renderItem(1, false, false)));
+    }
+    DestroyWindow(handle);
+    DestroyWindow(ownerHandle);
+}
+
 TEST(CaptionBarCheckMode, CheckedItemsShowPressedUntilUnchecked)
 {
     GalleryWindow gallery(200, 40);
