@@ -363,8 +363,9 @@ TEST(CaptionBarLeave, AResizedOwnerEndsTheHoverAtOnce)
         moveTo(10, 50);
         EXPECT_EQ(bar.shownHotItem(), 0);
         EXPECT_EQ(bar.runningTransitions(), resized ? 0 : 1);
-        if (resized)
+        if (resized) {
             EXPECT_TRUE(showsItem(bar, 1, bar.renderItem(1, false, false)));
+        }
     }
     DestroyWindow(handle);
     DestroyWindow(ownerHandle);
