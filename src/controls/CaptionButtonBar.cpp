@@ -13,9 +13,7 @@ constexpr COLORREF kDisabledTextColour = 0x808080;
 
 CaptionButtonBar::~CaptionButtonBar()
 {
-    // The class part must clean up while it still exists.
-    if (record())
-        destroy();
+    destroyIfCreated();
 }
 
 int CaptionButtonBar::create(HWND window, const ImageCodec& strip, const CaptionBarOptions& options)

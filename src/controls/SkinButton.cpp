@@ -16,9 +16,7 @@ constexpr int kFocusInset = 3;
 
 SkinButton::~SkinButton()
 {
-    // The class part must clean up while it still exists.
-    if (record())
-        destroy();
+    destroyIfCreated();
 }
 
 bool SkinButton::mayCreate(HWND window) const
@@ -33,12 +31,7 @@ int SkinButton::createColour(HWND window, const ColourButtonOptions& options)
     m_style = FaceStyle::Colour;
     m_colour = options.colour;
     m_secondColour = options.secondColour.value_or(options.colour);
-    ControlOptions base;
-    base.containerId = options.containerId;
-    base.x = options.x;
-    base.y = options.y;
-    base.width = options.width;
-    base.height = options.height;
+    ControlOptions base = placedOptions(options);
     base.text = options.caption;
     base.skin = options.skin;
     return finishCreate(window, base, skin::kKindColourButton, options.toolTipText);
@@ -55,12 +48,7 @@ int SkinButton::createPlain(HWND window, const PlainButtonOptions& options)
     m_iconAbove = options.iconAbove;
     m_plainFace = options.plainFace;
     m_underlineOnHot = options.underlineOnHot || options.plainFace;
-    ControlOptions base;
-    base.containerId = options.containerId;
-    base.x = options.x;
-    base.y = options.y;
-    base.width = options.width;
-    base.height = options.height;
+    ControlOptions base = placedOptions(options);
     base.text = options.caption;
     base.skin = options.skin;
     return finishCreate(window, base, skin::kKindSkinButton, options.toolTipText);

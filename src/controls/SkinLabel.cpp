@@ -19,23 +19,16 @@ namespace {
 
 } // namespace
 
-// The class part must clean up while it still exists; the base destructor is too late.
 SkinLabel::~SkinLabel()
 {
-    if (const ControlRecord* own = record(); own && own->object == this)
-        destroy();
+    destroyIfCreated();
 }
 
 int SkinLabel::create(HWND window, const LabelOptions& options)
 {
     if (id() > 0)
         return id();
-    ControlOptions base;
-    base.containerId = options.containerId;
-    base.x = options.x;
-    base.y = options.y;
-    base.width = options.width;
-    base.height = options.height;
+    ControlOptions base = placedOptions(options);
     base.text = options.caption;
     base.backColour = options.backColour;
     base.backAlpha = options.backAlpha;

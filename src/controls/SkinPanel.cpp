@@ -40,23 +40,16 @@ bool buildPath(GraphicsPath& path, const PanelFigure& figure)
 
 } // namespace
 
-// The class part must clean up while it still exists; the base destructor is too late.
 SkinPanel::~SkinPanel()
 {
-    if (const ControlRecord* own = record(); own && own->object == this)
-        destroy();
+    destroyIfCreated();
 }
 
 int SkinPanel::create(HWND window, const PanelOptions& options)
 {
     if (id() > 0)
         return id();
-    ControlOptions base;
-    base.containerId = options.containerId;
-    base.x = options.x;
-    base.y = options.y;
-    base.width = options.width;
-    base.height = options.height;
+    ControlOptions base = placedOptions(options);
     base.backColour = options.backColour;
     base.backAlpha = options.backAlpha;
     base.skin = options.skin;

@@ -21,12 +21,10 @@ Surface copyOf(const Surface& source)
 
 } // namespace
 
-// The class part must clean up while it still exists; the base destructor is too late. The
-// timers call back into this object, so they never outlive it.
+// The timers call back into this object, so they never outlive it.
 SkinPicture::~SkinPicture()
 {
-    if (const ControlRecord* own = record(); own && own->object == this)
-        destroy();
+    destroyIfCreated();
     stopTimers();
 }
 
@@ -34,12 +32,7 @@ int SkinPicture::create(HWND window, const PictureOptions& options)
 {
     if (id() > 0)
         return id();
-    ControlOptions base;
-    base.containerId = options.containerId;
-    base.x = options.x;
-    base.y = options.y;
-    base.width = options.width;
-    base.height = options.height;
+    ControlOptions base = placedOptions(options);
     base.backColour = options.backColour;
     base.backAlpha = options.backAlpha;
     base.skin = options.skin;

@@ -5,17 +5,13 @@
 
 namespace {
 
-ControlOptions toggleOptions(int containerId, int x, int y, int width, int height)
+template <typename Options>
+ControlOptions toggleOptions(const Options& options)
 {
-    ControlOptions options;
-    options.containerId = containerId;
-    options.x = x;
-    options.y = y;
-    options.width = width;
-    options.height = height;
-    options.interactive = true;
-    options.kind = skin::kKindToggle;
-    return options;
+    ControlOptions base = placedOptions(options);
+    base.interactive = true;
+    base.kind = skin::kKindToggle;
+    return base;
 }
 
 // Empty pictures take the normal one.
@@ -33,9 +29,7 @@ TogglePictures withFallbacks(TogglePictures pictures)
 // timers running on a dead object, so the toggle destroys itself first.
 SkinToggle::~SkinToggle()
 {
-    const ControlRecord* own = record();
-    if (own && own->object == this)
-        destroy();
+    destroyIfCreated();
     stopCheckAnimation();
 }
 
@@ -43,7 +37,7 @@ int SkinToggle::createImageToggle(HWND window, const ImageToggleOptions& options
 {
     if (id() > 0)
         return id();
-    ControlOptions base = toggleOptions(options.containerId, options.x, options.y, options.width, options.height);
+    ControlOptions base = toggleOptions(options);
     base.text = options.caption;
     base.skin = options.skin;
     if (create(window, base) == 0)
@@ -73,7 +67,7 @@ int SkinToggle::createIconToggle(HWND window, const IconToggleOptions& options)
 {
     if (id() > 0)
         return id();
-    ControlOptions base = toggleOptions(options.containerId, options.x, options.y, options.width, options.height);
+    ControlOptions base = toggleOptions(options);
     base.text = options.caption;
     base.skin = options.skin;
     if (create(window, base) == 0)
@@ -93,7 +87,7 @@ int SkinToggle::createCheckBox(HWND window, const CheckBoxOptions& options)
 {
     if (id() > 0)
         return id();
-    ControlOptions base = toggleOptions(options.containerId, options.x, options.y, options.width, options.height);
+    ControlOptions base = toggleOptions(options);
     base.text = options.caption;
     if (create(window, base) == 0)
         return 0;
@@ -110,7 +104,7 @@ int SkinToggle::createSwitch(HWND window, const SwitchOptions& options)
 {
     if (id() > 0)
         return id();
-    if (create(window, toggleOptions(options.containerId, options.x, options.y, options.width, options.height)) == 0)
+    if (create(window, toggleOptions(options)) == 0)
         return 0;
     FontChange white;
     white.colour = 0xFFFFFF;

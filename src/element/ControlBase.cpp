@@ -10,7 +10,12 @@ ControlBase::ControlBase() = default;
 // with clean-up of its own destroys the control in its destructor.
 ControlBase::~ControlBase()
 {
-    ControlRecord* own = record();
+    destroyIfCreated();
+}
+
+void ControlBase::destroyIfCreated()
+{
+    const ControlRecord* own = record();
     if (own && own->object == this)
         destroy();
 }

@@ -65,6 +65,19 @@ struct ControlOptions {
     int passThrough2 = 0;
 };
 
+// The base options of a class's own: its container, place and size.
+template <typename Options>
+ControlOptions placedOptions(const Options& options)
+{
+    ControlOptions base;
+    base.containerId = options.containerId;
+    base.x = options.x;
+    base.y = options.y;
+    base.width = options.width;
+    base.height = options.height;
+    return base;
+}
+
 // One running cross-fade from the control's shown picture to a new one.
 struct ControlAnimation {
     int kind = 1;
@@ -170,6 +183,10 @@ protected:
     virtual void onDestroying() {}
     // Ticks of a timer started with startTimer.
     virtual void onTimer(UINT_PTR id) { (void)id; }
+
+    // Destroys the control while it is in a window's table. A class with clean-up of its own
+    // calls it from its destructor, where the class part still exists.
+    void destroyIfCreated();
 
     // Timers of the class; they stop when the control is destroyed or the object goes.
     UINT_PTR startTimer(UINT intervalMs);
