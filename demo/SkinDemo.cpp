@@ -166,6 +166,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     options.border = true;
     options.roundedBorder = true;
     options.borderColour = kLightBlue;
+    // Every caption button, for the eye: skin, menu, minimise, maximise and close.
+    options.captionButtons = 31;
     options.createdCallback = [&demo](HWND hwnd) { demo.createTiles(hwnd); };
     demo.window.setEventHandler(ElementEvent::Destroyed, [](const EventArgs&) {
         PostQuitMessage(0);

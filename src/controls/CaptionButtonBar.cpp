@@ -124,6 +124,11 @@ int CaptionButtonBar::itemValue(int index) const
     return validIndex(index) ? item(index).value : 0;
 }
 
+CaptionItem CaptionButtonBar::itemInfo(int index) const
+{
+    return validIndex(index) ? item(index) : CaptionItem {};
+}
+
 std::wstring CaptionButtonBar::itemToolTipText(int index) const
 {
     return validIndex(index) ? item(index).toolTipText : std::wstring();

@@ -100,6 +100,8 @@ public:
     std::wstring itemToolTipText(int index) const;
     // 0 for a bad index.
     int itemValue(int index) const;
+    // A copy of the item; an empty one for a bad index.
+    CaptionItem itemInfo(int index) const;
 
     void layout();
     void drawItem(int index, bool present = false, bool fade = false, bool hot = false, bool pressed = false);

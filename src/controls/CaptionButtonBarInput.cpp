@@ -2,8 +2,6 @@
 
 #include <windowsx.h>
 
-#include <utility>
-
 #include "element/SkinConstants.h"
 
 std::optional<LRESULT> CaptionButtonBar::handleClassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -28,15 +26,18 @@ std::optional<LRESULT> CaptionButtonBar::handleClassMessage(HWND window, UINT me
         }
         break;
     case WM_LBUTTONUP: {
-        const int released = itemAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        const int pressed = std::exchange(m_pressedItem, 0);
+        // The item under the release is the one clicked, wherever the press was; a release
+        // beside every item reports 0, which its owner ignores.
+        m_pressedItem = itemAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        const int released = m_pressedItem;
         if (validIndex(released)) {
             completeTransitions(released);
             drawItem(released, true, false, true, false);
         }
-        // Like any button: a click needs the press and the release on the same item.
-        if (released > 0 && released == pressed && m_clickCallback)
-            m_clickCallback(id(), released);
+        // The callback may close or resize the window, so copy it before the call.
+        if (ClickCallback callback = m_clickCallback)
+            callback(id(), released);
+        m_pressedItem = 0;
         break;
     }
     case WM_MOUSEHOVER:

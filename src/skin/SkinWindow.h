@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/CaptionButtonBar.h"
 #include "core/Bytes.h"
 #include "drawing/Surface.h"
 #include "element/SkinCursor.h"
@@ -81,6 +82,10 @@ public:
     void maximiseWindow();
     void minimiseWindow();
     void restoreWindow();
+    // What a click on a caption button does; the item's text names its command.
+    void onCaptionButton(int item);
+    const CaptionButtonBar& captionButtons() const { return m_captionButtons; }
+    int maximiseButtonItem() const { return m_maximiseItem; }
     void setSizeLimits(int minWidth, int minHeight, std::optional<int> maxWidth = std::nullopt,
         std::optional<int> maxHeight = std::nullopt);
     void setTopmost(bool topmost);
@@ -205,6 +210,8 @@ private:
     void applyWindowRegion();
     void prepareBackground();
     void buildCaptionButtons(int mask);
+    void placeCaptionButtons(int clientWidth);
+    void showMaximiseButtonAs(bool restore);
     void playShowEffect();
     void playHideEffect();
     void shadowFollow();
@@ -302,6 +309,9 @@ private:
     bool m_modalReleased = false;
     bool m_surfacePressed = false;
     int m_captionButtonStyle = 0;
+    CaptionButtonBar m_captionButtons;
+    int m_captionStripWidth = 0;
+    int m_maximiseItem = 0;
     std::vector<HWND> m_disabledWindows;
     bool m_nonLayeredPainting = false;
     BorderZoneCode m_borderZone = BorderZoneCode::None;

@@ -1,8 +1,102 @@
 #include "skin/SkinWindow.h"
 
-// The caption button strip in the window's top-right corner. No window carries one yet.
+#include <string_view>
+
+#include "imaging/ImageCodec.h"
+#include "imaging/SkinPictures.h"
+#include "skin/CaptionButtonSet.h"
+
+// The caption button strip in the window's top-right corner: close, and by the mask
+// maximise (or restore), minimise, menu and skin.
+
+namespace {
+
+ImageCodec captionSprites(int style)
+{
+    ImageCodec strip;
+    if (style == 0)
+        strip.LoadStrip(kCaptionButtons.bytes(), 0x7F007F);
+    else
+        strip.LoadStrip(kCaptionButtonsAlt.bytes());
+    return strip;
+}
+
+} // namespace
 
 void SkinWindow::buildCaptionButtons(int mask)
 {
-    (void)mask;
+    mask |= kCaptionClose;
+    const int width = captionStripWidth(mask, m_captionButtonStyle);
+    if (width == 0 || !m_hwnd)
+        return;
+    RECT client {};
+    GetClientRect(m_hwnd, &client);
+    CaptionBarOptions options;
+    const POINT origin = captionStripOrigin(client.right, width, m_borderWidth, m_captionButtonStyle);
+    options.x = origin.x;
+    options.y = origin.y;
+    options.width = width;
+    options.height = kCaptionStripHeight;
+    if (m_captionButtons.create(m_hwnd, captionSprites(m_captionButtonStyle), options) == 0)
+        return;
+    m_captionStripWidth = width;
+    for (const CaptionButtonSpec& button : captionButtonsFor(mask, m_captionButtonStyle)) {
+        CaptionItemOptions item;
+        item.normalFrame = button.normalFrame;
+        item.hotFrame = button.hotFrame;
+        item.pressedFrame = button.pressedFrame;
+        item.disabledFrame = button.disabledFrame;
+        item.toolTipText = button.text;
+        const int index = m_captionButtons.addItem(item);
+        if (std::wstring_view(button.text) == kCaptionTextMaximise)
+            m_maximiseItem = index;
+    }
+    m_captionButtons.setClickCallback([this](int, int item) { onCaptionButton(item); });
+    setSizeLimits(width + 2 * m_borderWidth, 30);
+}
+
+void SkinWindow::placeCaptionButtons(int clientWidth)
+{
+    if (m_captionStripWidth == 0 || !m_captionButtons.record())
+        return;
+    const POINT origin = captionStripOrigin(clientWidth, m_captionStripWidth, m_borderWidth, m_captionButtonStyle);
+    // The window repaints itself whole after a size change.
+    m_captionButtons.move(origin.x, origin.y, std::nullopt, std::nullopt, false);
+}
+
+void SkinWindow::showMaximiseButtonAs(bool restore)
+{
+    const std::optional<CaptionSwapFrames> frames
+        = restore ? captionRestoreFrames(m_captionButtonStyle) : captionMaximiseFrames(m_captionButtonStyle);
+    if (m_maximiseItem == 0 || !frames || !m_captionButtons.record())
+        return;
+    CaptionItemLook look;
+    look.normalFrame = frames->normal;
+    look.hotFrame = frames->hot;
+    look.toolTipText = std::wstring(restore ? kCaptionTextRestore : kCaptionTextMaximise);
+    m_captionButtons.setItemLook(m_maximiseItem, look);
+}
+
+void SkinWindow::onCaptionButton(int item)
+{
+    if (!m_hwnd || !record())
+        return;
+    const std::wstring text = m_captionButtons.itemToolTipText(item);
+    if (text == kCaptionTextClose) {
+        closeWindow();
+    } else if (text == kCaptionTextMinimise) {
+        minimiseWindow();
+    } else if (text == kCaptionTextMaximise) {
+        m_maximiseItem = item;
+        maximiseWindow();
+    } else if (text == kCaptionTextRestore) {
+        m_maximiseItem = item;
+        restoreWindow();
+    } else if (text == kCaptionTextSkin) {
+        if (m_skinButtonCallback)
+            m_skinButtonCallback(m_hwnd);
+    } else if (text == kCaptionTextMenu) {
+        if (m_menuButtonCallback)
+            m_menuButtonCallback(m_hwnd);
+    }
 }

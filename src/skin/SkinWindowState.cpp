@@ -76,6 +76,7 @@ void SkinWindow::handleSize(LPARAM lParam)
 {
     layoutCaption();
     applyWindowRegion();
+    placeCaptionButtons(LOWORD(lParam));
     sizingRoutine(LOWORD(lParam), HIWORD(lParam));
     if (m_layered && IsWindowVisible(m_hwnd)) {
         m_fullRepaint = true;
@@ -136,11 +137,15 @@ void SkinWindow::handleSystemCommand(WPARAM wParam)
     case SC_MAXIMIZE:
         m_minimised = false;
         m_maximised = true;
+        showMaximiseButtonAs(true);
         showShadow(false);
         break;
     case SC_RESTORE:
         m_minimised = false;
         m_maximised = m_savedMaximised;
+        // Restoring a minimised window that was maximised brings it back maximised, and the
+        // button must go on offering restore.
+        showMaximiseButtonAs(m_maximised);
         showShadow(true);
         break;
     case SC_MINIMIZE:
@@ -174,6 +179,9 @@ void SkinWindow::fullCleanup()
     detachFromParent();
     if (m_chainedProc)
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_chainedProc));
+    // Normally gone with the other controls at WM_DESTROY; this catches a window whose
+    // controls were never told. It needs the window's properties to find its record.
+    m_captionButtons.destroy();
     removeProperties();
     WindowRegistry::instance().release(registryIndex());
 
@@ -257,6 +265,8 @@ void SkinWindow::resetWindowFields()
     m_ownCursor.reset();
     m_childrenBackground = m_modalReleased = m_surfacePressed = false;
     m_captionButtonStyle = 0;
+    m_captionStripWidth = 0;
+    m_maximiseItem = 0;
     m_disabledWindows.clear();
     m_nonLayeredPainting = false;
     m_borderZone = BorderZoneCode::None;

@@ -254,20 +254,25 @@ TEST_F(CaptionBarWindow, ItemsTakeTheirFramesSizesAndPlaces)
     EXPECT_FALSE(bar.uncheckItems());
 }
 
-TEST_F(CaptionBarWindow, AClickNeedsPressAndReleaseOnTheSameEnabledItem)
+TEST_F(CaptionBarWindow, AReleaseReportsTheItemUnderIt)
 {
     const POINT outside { 50, 80 };
+    // On the bar, right of the last item.
+    const POINT besideItems { 100 + 160, 15 };
+    constexpr int kNotHeard = -1;
     const struct {
         POINT press, release;
         int disabledBeforeRelease;
-        int clicked;
+        int reported;
     } cases[] = {
         { centre(5), centre(5), 0, 5 },
         { centre(1), centre(1), 0, 1 },
-        { centre(2), centre(3), 0, 0 },
-        { centre(4), outside, 0, 0 },
-        { outside, centre(4), 0, 0 },
+        { centre(2), centre(3), 0, 3 },
+        { outside, centre(4), 0, 4 },
+        { centre(2), besideItems, 0, 0 },
         { centre(3), centre(3), 3, 0 },
+        // Off the bar the window gives the release to nobody.
+        { centre(4), outside, 0, kNotHeard },
     };
     const int id = bar.id();
     for (const auto& c : cases) {
@@ -278,19 +283,21 @@ TEST_F(CaptionBarWindow, AClickNeedsPressAndReleaseOnTheSameEnabledItem)
             bar.setItemDisabled(c.disabledBeforeRelease);
         send(WM_MOUSEMOVE, c.release, MK_LBUTTON);
         send(WM_LBUTTONUP, c.release);
-        if (c.clicked) {
-            ASSERT_EQ(clicks.size(), 1u);
-            EXPECT_EQ(clicks[0], std::make_pair(id, c.clicked));
-        } else {
+        if (c.reported == kNotHeard) {
             EXPECT_TRUE(clicks.empty()) << c.press.x << " -> " << c.release.x;
+        } else {
+            ASSERT_EQ(clicks.size(), 1u) << c.press.x << " -> " << c.release.x;
+            EXPECT_EQ(clicks[0], std::make_pair(id, c.reported));
         }
     }
     // A disabled item neither highlights nor clicks.
     hover(centre(3));
     EXPECT_EQ(bar.shownHotItem(), 0);
+    clicks.clear();
     send(WM_LBUTTONDOWN, centre(3), MK_LBUTTON);
     send(WM_LBUTTONUP, centre(3));
-    EXPECT_TRUE(clicks.empty());
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0].second, 0);
 }
 
 TEST_F(CaptionBarWindow, HoverFadesPressShowsAtOnceAndTheTipFollows)
@@ -468,7 +475,7 @@ TEST(CaptionBarLooks, TheWindowButtonsInTheirThreeStates)
         for (int x = 13 + close.left; x < 13 + close.right; ++x)
             lighter += channelOf(window.composedSurface().pixel(x, 18), 16) > bareRed + 40 ? 1 : 0;
         EXPECT_GT(lighter, 0);
-        saveArtifact(L"caption-buttons.png", window.windowPicture(180, 84));
+        saveArtifact(L"caption-bar-looks.png", window.windowPicture(180, 84));
     }
     DestroyWindow(handle);
 }

@@ -1,0 +1,87 @@
+#include "skin/CaptionButtonSet.h"
+
+#include "skin/WindowOptions.h"
+
+namespace {
+
+struct StyleButton {
+    int bit;
+    CaptionButtonSpec spec;
+};
+
+// Display order, left to right.
+const StyleButton kStyle0[] = {
+    { kCaptionSkin, { kCaptionTextSkin, 6, 7, 8, 9 } },
+    { kCaptionMenu, { kCaptionTextMenu, 11, 12, 13, 14 } },
+    { kCaptionMinimise, { kCaptionTextMinimise, 15, 16, 17, 18 } },
+    { kCaptionMaximise, { kCaptionTextMaximise, 19, 20, 21, 22 } },
+    { kCaptionClose, { kCaptionTextClose, 27, 28, 29, 30 } },
+};
+
+const StyleButton kStyle1[] = {
+    { kCaptionSkin, { kCaptionTextSkin, 16, 17, 18, std::nullopt } },
+    { kCaptionMenu, { kCaptionTextMenu, 13, 14, 15, std::nullopt } },
+    { kCaptionMinimise, { kCaptionTextMinimise, 10, 11, 12, std::nullopt } },
+    { kCaptionMaximise, { kCaptionTextMaximise, 4, 5, 6, std::nullopt } },
+    { kCaptionClose, { kCaptionTextClose, 1, 2, 3, std::nullopt } },
+};
+
+constexpr int kSmallButtonWidth = 28;
+
+int closeButtonWidth(int style)
+{
+    return style == 0 ? 42 : (style == 1 ? 39 : 0);
+}
+
+} // namespace
+
+std::vector<CaptionButtonSpec> captionButtonsFor(int mask, int style)
+{
+    std::vector<CaptionButtonSpec> buttons;
+    if (style != 0 && style != 1)
+        return buttons;
+    mask |= kCaptionClose;
+    for (const StyleButton& button : style == 0 ? kStyle0 : kStyle1)
+        if (mask & button.bit)
+            buttons.push_back(button.spec);
+    return buttons;
+}
+
+int captionStripWidth(int mask, int style)
+{
+    const int close = closeButtonWidth(style);
+    if (close == 0)
+        return 0;
+    int width = close;
+    for (int bit : { kCaptionMaximise, kCaptionMinimise, kCaptionMenu, kCaptionSkin })
+        if (mask & bit)
+            width += kSmallButtonWidth;
+    return width;
+}
+
+POINT captionStripOrigin(int clientWidth, int stripWidth, int borderWidth, int style)
+{
+    // The frames carry a little margin of their own; without a border the strip sits flush.
+    const bool bordered = borderWidth >= 1;
+    const int x = clientWidth - stripWidth - borderWidth + (bordered ? 2 : 0);
+    const int rise = style == 1 ? (bordered ? 3 : 1) : (bordered ? 2 : 0);
+    return { x, borderWidth - rise };
+}
+
+std::optional<CaptionSwapFrames> captionMaximiseFrames(int style)
+{
+    if (style == 0)
+        return CaptionSwapFrames { 19, 20 };
+    if (style == 1)
+        return CaptionSwapFrames { 4, 5 };
+    return std::nullopt;
+}
+
+std::optional<CaptionSwapFrames> captionRestoreFrames(int style)
+{
+    if (style == 0)
+        return CaptionSwapFrames { 23, 24 };
+    if (style == 1)
+        return CaptionSwapFrames { 7, 8 };
+    return std::nullopt;
+}
