@@ -26,6 +26,8 @@ struct TileWindow : testing::Test {
         options.width = 300;
         options.height = 200;
         options.drawTitle = 0;
+        // No caption strip: the cases number, tab through and hover their own tiles only.
+        options.captionButtonStyle = -1;
         handle = window.createWindow(options);
         ASSERT_NE(handle, nullptr);
         SetForegroundWindow(handle);

@@ -68,7 +68,11 @@ TEST(SkinWindowCompanions, AFollowingWindowMovesWithItsOwner)
 TEST(SkinWindowOperations, LayeredTopmostAndCursorChangeTheRealWindow)
 {
     SkinWindow window;
-    const HWND handle = window.createWindow(small(10, 10));
+    // Under Wine an owned always-on-top tooltip, such as the caption strip's, keeps its owner
+    // from becoming topmost; a window without the strip shows what setTopmost does.
+    WindowOptions options = small(10, 10);
+    options.captionButtonStyle = -1;
+    const HWND handle = window.createWindow(options);
     window.setLayered(false);
     EXPECT_FALSE(GetWindowLongPtrW(handle, GWL_EXSTYLE) & WS_EX_LAYERED);
     EXPECT_EQ(GetPropA(handle, skin::kPropLayered), nullptr);

@@ -43,18 +43,25 @@ TEST(SkinWindowPaint, BareLayeredWindowIsTransparentExceptItsCaption)
     ShownWindow shown(options);
     ASSERT_TRUE(shown.window.composedSurface());
     const RECT caption = shown.window.captionRectangle();
+    ASSERT_TRUE(shown.window.captionButtons().record());
+    // The close button every window carries.
+    const RECT buttons = shown.window.captionButtons().record()->rect;
     int captionInk = 0;
+    int buttonInk = 0;
     for (int y = 0; y < 120; ++y)
         for (int x = 0; x < 300; ++x) {
             const bool inCaption = x >= caption.left && x < caption.right + 2 && y >= caption.top - 3 &&
                 y < caption.bottom + 3;
+            const POINT point{x, y};
+            const bool inButtons = PtInRect(&buttons, point) != FALSE;
             const std::uint32_t alpha = alphaOf(shown.pixel(x, y));
-            if (!inCaption)
+            if (!inCaption && !inButtons)
                 ASSERT_EQ(alpha, 0u) << x << "," << y;
             else if (alpha > 0)
-                ++captionInk;
+                ++(inButtons ? buttonInk : captionInk);
         }
     EXPECT_GT(captionInk, 100);
+    EXPECT_GT(buttonInk, 20);
     saveArtifact(L"skin-window-bare.png", shown.window.windowPicture(300, 120));
 }
 
