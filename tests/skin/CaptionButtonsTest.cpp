@@ -319,6 +319,15 @@ TEST(CaptionButtons, MaximiseTurnsIntoRestoreAndBack)
     GetWindowRect(shown.handle, &after);
     EXPECT_EQ(after.right - after.left, before.right - before.left);
     EXPECT_EQ(stripRect(shown.window).left, captionStripOrigin(after.right - after.left, 154, 0, 0).x);
+
+    // Back from the taskbar, a window minimised while maximised is maximised again, and its
+    // button still offers restore.
+    click(shown.handle, centreOf(itemInWindow(shown.window, item)));
+    SendMessageW(shown.handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(shown.window.isMinimised());
+    SendMessageW(shown.handle, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(shown.window.isMaximised());
+    EXPECT_EQ(shown.bar().itemToolTipText(item), L"还原");
 }
 
 TEST(CaptionButtons, TheItemUnderTheReleaseActs)
