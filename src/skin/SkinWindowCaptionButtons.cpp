@@ -32,6 +32,7 @@ void SkinWindow::buildCaptionButtons(int mask)
     RECT client {};
     GetClientRect(m_hwnd, &client);
     CaptionBarOptions options;
+    // The same place a resize gives, so a borderless window's strip does not jump on the first one.
     const POINT origin = captionStripOrigin(client.right, width, m_borderWidth, m_captionButtonStyle);
     options.x = origin.x;
     options.y = origin.y;
