@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "controls/SkinPanel.h"
 #include "controls/SkinPicture.h"
 #include "controls/SkinToggle.h"
+#include "core/OneBasedArray.h"
 #include "core/ThreadTimer.h"
 #include "msgbox/MessageBoxCountdown.h"
 #include "msgbox/MessageBoxLayout.h"
@@ -44,7 +44,7 @@ public:
     // What the open box is made of, for those who look at it.
     const SkinWindow& window() const { return m_window; }
     // Buttons 1..3, left to right.
-    const SkinButton& button(int index) const { return m_buttons.at(static_cast<size_t>(index - 1)); }
+    const SkinButton& button(int index) const { return m_buttons[index]; }
     const SkinToggle& checkBox() const { return m_checkBox; }
     const MessageBoxLayout& layout() const { return m_layout; }
 
@@ -88,6 +88,7 @@ private:
     void moveFocus(int step, bool buttonsOnly);
     // The 1-based button holding the focus, or 0.
     int focusedButton() const;
+    int buttonCount() const { return static_cast<int>(m_layout.buttons.size()); }
     bool checkBoxFocused() const;
 
     Request m_request;
@@ -107,6 +108,6 @@ private:
     SkinPanel m_bottomBar;
     SkinPicture m_iconPicture;
     SkinLabel m_messageLabel;
-    std::array<SkinButton, 3> m_buttons;
+    OneBasedArray<SkinButton> m_buttons { 3 };
     SkinToggle m_checkBox;
 };

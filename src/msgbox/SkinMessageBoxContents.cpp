@@ -45,7 +45,7 @@ void SkinMessageBox::buildContents(HWND window)
     m_window.setEventHandler(ElementEvent::KeyDown, [this](const EventArgs& args) { return onKeyDown(args); });
     m_window.setEventHandler(ElementEvent::KeyUp, [this](const EventArgs& args) { return onKeyUp(args); });
     // As on the platform's box, the default button has the focus from the start.
-    m_window.giveFocus(m_buttons[static_cast<size_t>(m_style.defaultButton - 1)].id());
+    m_window.giveFocus(m_buttons[m_style.defaultButton].id());
 }
 
 void SkinMessageBox::buildPanels()
@@ -111,20 +111,21 @@ void SkinMessageBox::buildLabel()
 void SkinMessageBox::buildButtons()
 {
     const NineGridImage skin = buttonSkin();
-    for (size_t i = 0; i < m_layout.buttons.size(); ++i) {
+    for (int index = 1; index <= buttonCount(); ++index) {
+        const RECT& place = m_layout.buttons[static_cast<size_t>(index - 1)];
         ColourButtonOptions button;
         button.containerId = m_bottomBar.id();
-        button.x = m_layout.buttons[i].left;
-        button.y = m_layout.buttons[i].top;
+        button.x = place.left;
+        button.y = place.top;
         button.width = MessageBoxLayout::kButtonWidth;
-        button.caption = m_style.buttons[i].caption;
+        button.caption = m_style.buttons[static_cast<size_t>(index - 1)].caption;
         button.colour = kButtonColour;
         button.skin = &skin;
-        m_buttons[i].createColour(m_openWindow, button);
+        m_buttons[index].createColour(m_openWindow, button);
     }
-    for (size_t i = 0; i < m_buttons.size(); ++i) {
-        m_buttons[i].setEventHandler(ElementEvent::Click, [this, i](const EventArgs&) {
-            onButton(static_cast<int>(i) + 1);
+    for (int index = 1; index <= static_cast<int>(m_buttons.size()); ++index) {
+        m_buttons[index].setEventHandler(ElementEvent::Click, [this, index](const EventArgs&) {
+            onButton(index);
             return 0;
         });
     }

@@ -65,8 +65,8 @@ int SkinMessageBox::onKeyUp(const EventArgs& args)
 std::vector<int> SkinMessageBox::focusCycle() const
 {
     std::vector<int> cycle;
-    for (size_t i = 0; i < m_layout.buttons.size(); ++i)
-        cycle.push_back(m_buttons[i].id());
+    for (int index = 1; index <= buttonCount(); ++index)
+        cycle.push_back(m_buttons[index].id());
     if (m_checkBox.id() > 0)
         cycle.push_back(m_checkBox.id());
     return cycle;
@@ -90,9 +90,9 @@ void SkinMessageBox::moveFocus(int step, bool buttonsOnly)
 int SkinMessageBox::focusedButton() const
 {
     const int focused = m_window.focusedControl();
-    for (size_t i = 0; i < m_layout.buttons.size(); ++i) {
-        if (focused > 0 && m_buttons[i].id() == focused)
-            return static_cast<int>(i) + 1;
+    for (int index = 1; index <= buttonCount(); ++index) {
+        if (focused > 0 && m_buttons[index].id() == focused)
+            return index;
     }
     return 0;
 }
