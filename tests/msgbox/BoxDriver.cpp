@@ -25,7 +25,7 @@ BoxOutcome runBox(
         }
     });
     outcome.result = box.show(args.owner, args.message, args.style, args.title, args.checkBox, args.checkText,
-        args.checkInitial, &outcome.check, 250, args.captions, args.countdown);
+        args.checkInitial, &outcome.check, args.opacity, args.captions, args.countdown);
     return outcome;
 }
 

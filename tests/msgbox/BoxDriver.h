@@ -19,6 +19,7 @@ struct BoxArgs {
     int checkInitial = 0;
     std::vector<std::wstring> captions;
     int countdown = 0;
+    int opacity = 250;
     HWND owner = nullptr;
 };
 

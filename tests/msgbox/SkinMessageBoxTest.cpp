@@ -171,6 +171,45 @@ TEST(SkinMessageBoxLook, SuccessBoxGeometry)
     EXPECT_EQ(button.top, 119);
 }
 
+TEST(SkinMessageBoxLook, OpensCentredOnItsOwnerOrTheWorkAreaWithItsOpacityClamped)
+{
+    const HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, 100, 100, 400, 300, nullptr,
+        nullptr, GetModuleHandleW(nullptr), nullptr);
+    RECT work {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    struct Row {
+        HWND owner;
+        int opacity;
+        POINT expected;
+        int shownOpacity;
+    };
+    const Row rows[] = {
+        { owner, 250, { 139, 175 }, 250 },
+        { nullptr, 300,
+            { work.left + (work.right - work.left - 321) / 2, work.top + (work.bottom - work.top - 150) / 2 }, 255 },
+    };
+    SkinMessageBox box;
+    for (const Row& row : rows) {
+        BoxArgs args;
+        args.owner = row.owner;
+        args.opacity = row.opacity;
+        RECT at {};
+        HWND ownedBy = nullptr;
+        int opacity = -1;
+        runBox(box, args, [&](SkinMessageBox& b) {
+            GetWindowRect(b.openWindow(), &at);
+            ownedBy = GetWindow(b.openWindow(), GW_OWNER);
+            opacity = b.window().opacity();
+            PostMessageW(b.openWindow(), WM_CLOSE, 0, 0);
+        });
+        EXPECT_EQ(at.left, row.expected.x);
+        EXPECT_EQ(at.top, row.expected.y);
+        EXPECT_EQ(ownedBy, row.owner);
+        EXPECT_EQ(opacity, row.shownOpacity);
+    }
+    DestroyWindow(owner);
+}
+
 TEST(SkinMessageBoxLook, CloseButtonAtTheTopRight)
 {
     SkinMessageBox box;
