@@ -1,7 +1,5 @@
 #include "msgbox/SkinMessageBox.h"
 
-#include <utility>
-
 #include "drawing/TextMeasure.h"
 
 namespace {
