@@ -1,18 +1,124 @@
 #include "msgbox/SkinMessageBox.h"
 
-// For now the platform box stands in for the skinned one: same owner, text, title,
-// icon and results.
+#include "drawing/TextMeasure.h"
+
+namespace {
+
+constexpr wchar_t kFace[] = L"宋体";
+constexpr float kCheckBoxTextSize = 12.0f;
+constexpr float kMessageTextSize = 14.0f;
+
+} // namespace
+
 int SkinMessageBox::show(HWND owner, const std::wstring& message, int style, const std::wstring& title,
-                         bool, const std::wstring&, int checkBoxInitial, int* checkResult, int,
-                         const std::vector<std::wstring>&, int)
+    bool checkBoxShown, const std::wstring& checkBoxText, int checkBoxInitial, int* checkResult, int opacity,
+    const std::vector<std::wstring>& buttonTexts, int countdownSeconds)
 {
-    if (m_open)
+    if (m_showing)
         return kNoButton;
-    m_open = true;
-    int pressed = MessageBoxW(IsWindow(owner) ? owner : nullptr, message.c_str(), title.c_str(),
-                              static_cast<UINT>(style) & (MB_TYPEMASK | MB_ICONMASK));
-    m_open = false;
+    m_showing = true;
+    m_request
+        = { owner, message, title, style, checkBoxShown, checkBoxText, checkBoxInitial, buttonTexts, countdownSeconds };
+    m_style = MessageBoxStyle::decode(style, buttonTexts);
+    m_result = kNoButton;
+    // Kept when the window cannot be made, so the caller's state is not lost.
+    m_checkResult = checkBoxInitial;
+
+    const SIZE box = measureBox();
+    const POINT at = placeBox(box);
+    m_layout
+        = MessageBoxLayout::arrange(box, m_style, checkBoxShown ? std::optional<int>(m_checkBoxWidth) : std::nullopt);
+
+    WindowOptions options;
+    options.parent = owner;
+    options.x = at.x;
+    options.y = at.y;
+    options.width = box.cx;
+    options.height = box.cy;
+    options.title = title;
+    options.backgroundColour = 0xFFFFFF;
+    options.opacity = MessageBoxLayout::opacity(opacity);
+    options.resizable = false;
+    options.modal = true;
+    options.createdCallback = [this](HWND window) { buildContents(window); };
+    options.border = true;
+    options.borderColour = 0x606060;
+    options.roundedBorder = true;
+    options.showEffect = 3;
+    options.hideEffect = 2;
+    options.showInTaskbar = true;
+    options.captionButtons = kCaptionClose;
+    options.captionButtonStyle = 0;
+    // Returns after the modal loop, once the window is gone.
+    m_window.createWindow(options);
+
+    // Also when the window was never made or went without its destroy handler.
+    m_countdownTimer.stop();
+    m_openWindow = nullptr;
+    m_request = Request {};
+    m_showing = false;
     if (checkResult)
-        *checkResult = checkBoxInitial;
-    return pressed > 0 ? pressed - 1 : kNoButton;
+        *checkResult = m_checkResult;
+    return m_result;
+}
+
+SIZE SkinMessageBox::measureBox()
+{
+    const int captionWidth = measureTextWidth(m_request.checkBoxText, kFace, kCheckBoxTextSize);
+    m_checkBoxWidth = MessageBoxLayout::checkBoxWidth(captionWidth);
+    const int messageWidth = measureTextWidth(m_request.message, kFace, kMessageTextSize, 0);
+    const int width = MessageBoxLayout::width(messageWidth, captionWidth);
+    const TextSize wrapped
+        = measureTextSize(m_request.message, kFace, kMessageTextSize, 0, MessageBoxLayout::wrapWidth(width), 0);
+    return { width, MessageBoxLayout::height(wrapped.height) };
+}
+
+POINT SkinMessageBox::placeBox(SIZE box) const
+{
+    RECT work { 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) };
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    std::optional<RECT> owner;
+    RECT ownerRect {};
+    if (IsWindow(m_request.owner) && GetWindowRect(m_request.owner, &ownerRect))
+        owner = ownerRect;
+    return MessageBoxLayout::position(box, owner, work);
+}
+
+void SkinMessageBox::onButton(int index)
+{
+    if (!m_openWindow)
+        return;
+    m_result = m_style.resultOf(index);
+    // The window closes through its modal loop; show returns once it has gone.
+    m_window.closeWindow();
+}
+
+void SkinMessageBox::startCountdown()
+{
+    if (m_request.countdownSeconds <= 0)
+        return;
+    m_countdown.emplace(m_request.title, m_request.countdownSeconds);
+    m_countdownTimer = ThreadTimer(1000, [this] { onCountdownTick(); });
+    m_window.setText(m_countdown->caption());
+}
+
+void SkinMessageBox::onCountdownTick()
+{
+    if (!m_countdown || !m_openWindow)
+        return;
+    const bool runOut = m_countdown->tick();
+    m_window.setText(m_countdown->caption());
+    // Asked on every tick after the end, so a close lost in a drag is asked again; the
+    // result stays -1.
+    if (runOut)
+        m_window.closeWindow();
+}
+
+void SkinMessageBox::onClosed()
+{
+    m_countdownTimer.stop();
+    m_countdown.reset();
+    m_checkResult = m_request.checkBoxShown && m_checkBox.id() > 0 ? m_checkBox.value() : 0;
+    m_openWindow = nullptr;
+    m_request = Request {};
 }

@@ -2,22 +2,112 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
-// A modal message box; its result is the pressed button's platform identifier minus 1
-// (0 OK, 1 cancel, ...), or -1 when it closed without a button.
+#include "controls/SkinButton.h"
+#include "controls/SkinLabel.h"
+#include "controls/SkinPanel.h"
+#include "controls/SkinPicture.h"
+#include "controls/SkinToggle.h"
+#include "core/OneBasedArray.h"
+#include "core/ThreadTimer.h"
+#include "msgbox/MessageBoxCountdown.h"
+#include "msgbox/MessageBoxLayout.h"
+#include "msgbox/MessageBoxStyle.h"
+#include "skin/SkinWindow.h"
+
+// The skinned, modal message box: a layered window with a gradient body, an optional icon,
+// the wrapped message, one to three buttons in a bottom bar, an optional check box beside
+// them and an optional countdown in the title. Each show makes a new window and new controls
+// and tears them down when the window goes. Its result is the pressed button's platform
+// identifier minus 1 (0 OK, 1 cancel, ...), or -1 when it closed without a button.
 class SkinMessageBox {
 public:
     static constexpr int kNoButton = -1;
 
-    int show(HWND owner, const std::wstring& message = {}, int style = 0, const std::wstring& title = {},
-             bool checkBoxShown = false, const std::wstring& checkBoxText = {}, int checkBoxInitial = 0,
-             int* checkResult = nullptr, int opacity = 250, const std::vector<std::wstring>& buttonTexts = {},
-             int countdownSeconds = 0);
+    SkinMessageBox() = default;
+    SkinMessageBox(const SkinMessageBox&) = delete;
+    SkinMessageBox& operator=(const SkinMessageBox&) = delete;
 
-    bool isOpen() const { return m_open; }
+    // Returns once the box has closed; -1 at once while the box is already open.
+    int show(HWND owner, const std::wstring& message = {}, int style = 0, const std::wstring& title = {},
+        bool checkBoxShown = false, const std::wstring& checkBoxText = {}, int checkBoxInitial = 0,
+        int* checkResult = nullptr, int opacity = 250, const std::vector<std::wstring>& buttonTexts = {},
+        int countdownSeconds = 0);
+
+    bool isOpen() const { return m_showing; }
+    // The box's window while it is open; null otherwise.
+    HWND openWindow() const { return m_openWindow; }
+
+    // What the open box is made of, for those who look at it.
+    const SkinWindow& window() const { return m_window; }
+    // Buttons 1..3, left to right.
+    const SkinButton& button(int index) const { return m_buttons[index]; }
+    const SkinToggle& checkBox() const { return m_checkBox; }
+    const MessageBoxLayout& layout() const { return m_layout; }
 
 private:
-    bool m_open = false;
+    // What show was given; cleared again when the window goes.
+    struct Request {
+        HWND owner = nullptr;
+        std::wstring message;
+        std::wstring title;
+        int style = 0;
+        bool checkBoxShown = false;
+        std::wstring checkBoxText;
+        int checkBoxInitial = 0;
+        std::vector<std::wstring> buttonTexts;
+        int countdownSeconds = 0;
+    };
+
+    // Also stores the check box's width.
+    SIZE measureBox();
+    POINT placeBox(SIZE box) const;
+
+    // Fills the new window; its created callback.
+    void buildContents(HWND window);
+    void buildPanels();
+    void buildIcon();
+    void buildLabel();
+    void buildButtons();
+    void buildCheckBox();
+    void startCountdown();
+
+    void onButton(int index);
+    void onCountdownTick();
+    // The window's destroy handler.
+    void onClosed();
+
+    // Keyboard, through the window's key events; 0 keeps a key from the window.
+    int onKeyDown(const EventArgs& args);
+    int onKeyUp(const EventArgs& args);
+    // The buttons and the check box in reading order, as control ids.
+    std::vector<int> focusCycle() const;
+    void moveFocus(int step, bool buttonsOnly);
+    // The 1-based button holding the focus, or 0.
+    int focusedButton() const;
+    int buttonCount() const { return static_cast<int>(m_layout.buttons.size()); }
+    bool checkBoxFocused() const;
+
+    Request m_request;
+    MessageBoxStyle m_style;
+    MessageBoxLayout m_layout;
+    int m_checkBoxWidth = 0;
+    bool m_showing = false;
+    HWND m_openWindow = nullptr;
+    int m_result = kNoButton;
+    int m_checkResult = 0;
+    std::optional<MessageBoxCountdown> m_countdown;
+    ThreadTimer m_countdownTimer;
+
+    // The window goes last, after the controls it hosts.
+    SkinWindow m_window;
+    SkinPanel m_body;
+    SkinPanel m_bottomBar;
+    SkinPicture m_iconPicture;
+    SkinLabel m_messageLabel;
+    OneBasedArray<SkinButton> m_buttons { 3 };
+    SkinToggle m_checkBox;
 };

@@ -16,6 +16,13 @@ EventArgs keyArgs(HWND window, WPARAM key)
     return {reinterpret_cast<std::intptr_t>(window), static_cast<int>(key), currentModifierMask(), 0};
 }
 
+// A key handler of the window that returns 0 takes the key: the window neither moves the
+// focus on Tab nor hands the key to the focused control, as with the mouse handlers.
+bool keyPassedOn(const SkinElement& element, ElementEvent event, HWND window, WPARAM key)
+{
+    return !element.hasEventHandler(event) || element.fireEvent(event, keyArgs(window, key)) != 0;
+}
+
 }  // namespace
 
 LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
@@ -115,12 +122,14 @@ LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        fireEvent(ElementEvent::KeyDown, keyArgs(window, wParam));
+        if (!keyPassedOn(*this, ElementEvent::KeyDown, window, wParam))
+            return 0;
         forwardToFocused(message, wParam, lParam);
         break;
     case WM_KEYUP:
     case WM_SYSKEYUP:
-        fireEvent(ElementEvent::KeyUp, keyArgs(window, wParam));
+        if (!keyPassedOn(*this, ElementEvent::KeyUp, window, wParam))
+            return 0;
         if (wParam == VK_TAB)
             focusNextControl();
         forwardToFocused(message, wParam, lParam);

@@ -203,6 +203,22 @@ TEST_F(TileWindow, KeysReachTheWindowAndTheFocusedControl)
     EXPECT_EQ(controlKeys, std::vector<int>{'B'});
 }
 
+TEST_F(TileWindow, AWindowKeyHandlerReturningZeroTakesTheKey)
+{
+    TestTile first;
+    TestTile second;
+    const int a = first.create(handle, 10, 10, 40, 20, true);
+    second.create(handle, 60, 10, 40, 20, true);
+    std::vector<int> controlKeys;
+    first.setEventHandler(ElementEvent::KeyUp, [&](const EventArgs& args) { return counter(controlKeys, args.value1); });
+    window.setEventHandler(ElementEvent::KeyUp, [](const EventArgs& args) { return args.value1 == VK_TAB ? 0 : 1; });
+    window.giveFocus(a);
+    tab(WM_KEYUP);
+    SendMessageW(handle, WM_KEYUP, 'A', 0);
+    EXPECT_EQ(window.focusedControl(), a);
+    EXPECT_EQ(controlKeys, std::vector<int>{'A'});
+}
+
 TEST_F(TileWindow, HoverAndLeaveFollowTheMouse)
 {
     TestTile first;
