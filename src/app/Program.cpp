@@ -5,6 +5,7 @@
 #include "app/AutostartRepair.h"
 #include "core/Runtime.h"
 #include "core/RuntimeWindow.h"
+#include "skin/Framework.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ void destroyStartupWindow()
 
 void runProgram()
 {
+    initialiseFramework();
     globals() = std::make_unique<Globals>();
     // Runs only after the loop has ended, so nothing it releases is still in use.
     setEndOfProgramHook([] { globals().reset(); });

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End to end: the real kxfix.exe in a fresh Wine prefix on a virtual display of its own,
-# its box confirmed with real keys. Usage: repair_e2e.sh CASE SHIPPED_BIN TEST_BIN
+# its box confirmed with real keys and clicks. Usage: repair_e2e.sh CASE SHIPPED_BIN TEST_BIN
 set -uo pipefail
 case=$1 shipped=$2 helpers=$3
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,18 +12,26 @@ source "$here/../wine_checks.sh"
 source "$here/e2e_lib.sh"
 
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
-# The boxes here are the platform's. Managed, they look as they always have: Wine leaves their
-# caption to a window manager, and the test display has none.
 old='C:\Old Place\kxmixer.exe'
+# Where a person clicks in the 321 x 150 box: the middle of "确定" and of the caption's close button.
+ok_button='270 131' close_button='303 9'
+
+# closes_cleanly HOW...: one more run of the same prefix, its box closed by a key or a click.
+closes_cleanly() {
+  run_kxfix
+  expect_box "修复成功" && expect_box_place 321 150 && "$@"
+  expect_exit 0
+  expect_no_file "$(temp_dir)/babtbbc.exe"
+}
 
 case $case in
 win64)
-  new_case_prefix win64 managed
+  new_case_prefix win64
   reg_set /reg:64 "kX Mixer" "$old"
   reg_set /reg:64 "Other Program" 'C:\other.exe /quiet'
   reg_set /reg:32 "kX Mixer" 'left alone in the 32-bit view'
   run_kxfix
-  expect_box "修复成功" && confirm_box Return
+  expect_box "修复成功" && expect_box_place 321 150 && click_box $ok_button
   expect_exit 0
   expect_value /reg:64 "kX Mixer" '"C:\Program Files (x86)\kX Project\kxmixer.exe" --startup'
   expect_value /reg:64 "Other Program" 'C:\other.exe /quiet'
@@ -31,16 +39,16 @@ win64)
   expect_no_file "$(temp_dir)/babtbbc.exe"
   ;;
 win32)
-  new_case_prefix win32 managed
+  new_case_prefix win32
   reg_set "" "kX Mixer" "$old"
   run_kxfix
-  expect_box "修复成功" && confirm_box Return
+  expect_box "修复成功" && expect_box_place 321 150 && confirm_box Return
   expect_exit 0
   expect_value "" "kX Mixer" '"C:\Program Files\kX Project\kxmixer.exe" --startup'
   expect_no_file "$(temp_dir)/babtbbc.exe"
   ;;
 temp_with_space)
-  new_case_prefix win64 managed
+  new_case_prefix win64
   mkdir -p "$WINEPREFIX/drive_c/kx temp/with space"
   reg_set_user_env 'C:\kx temp\with space'
   run_kxfix
@@ -50,36 +58,37 @@ temp_with_space)
   expect_no_file "$WINEPREFIX/drive_c/kx temp/with space/babtbbc.exe"
   ;;
 locked_stale_agent)
-  new_case_prefix win64 managed
+  new_case_prefix win64
   reg_set /reg:64 "kX Mixer" "$old"
   stale="$(temp_dir)/babtbbc.exe"
   cp "$helpers/marker.exe" "$stale"
   hold_file "$stale"
   run_kxfix
-  expect_box "修复失败" && confirm_box Return
+  expect_box "修复失败" && expect_box_place 321 150 && shot_box failure-box && confirm_box Return
   expect_exit 0
   expect_no_file "$stale.ran"
   expect_value /reg:64 "kX Mixer" "$old"
   release_file
   ;;
-closed_with_alt_f4)
-  new_case_prefix win64 managed
-  run_kxfix
-  expect_box "修复成功" && confirm_box alt+F4
-  expect_exit 0
-  expect_no_file "$(temp_dir)/babtbbc.exe"
+closed_other_ways)
+  new_case_prefix win64
+  closes_cleanly confirm_box alt+F4
+  closes_cleanly confirm_box Escape
+  closes_cleanly click_box $close_button
   ;;
 locales)
   for lang in en_US.UTF-8 zh_CN.UTF-8; do
-    new_case_prefix win64 managed
+    new_case_prefix win64
     LANG=$lang run_kxfix
     expect_box "修复成功" && shot_box "box-$lang" && confirm_box Return
     expect_exit 0
     finish_prefix
   done
-  expect_same_message box-en_US.UTF-8 box-zh_CN.UTF-8
+  expect_same_box box-en_US.UTF-8 box-zh_CN.UTF-8
   ;;
 fatal_error)
+  # The fatal error box is the platform's. Managed, it looks as it always has: Wine leaves its
+  # caption to a window manager, and the test display has none.
   new_case_prefix win64 managed
   run_program "$helpers/fatalprobe.exe"
   expect_box "错误" && confirm_box Return
