@@ -46,12 +46,17 @@ EffectPlayer::EffectPlayer(const Surface& picture, int margin)
 
 void EffectPlayer::play(HWND window, const std::vector<EffectFrame>& frames)
 {
-    prepareFrame(frames);
+    int width = 0;
+    int height = 0;
+    for (const EffectFrame& frame : frames) {
+        width = std::max(width, frame.rect.width);
+        height = std::max(height, frame.rect.height);
+    }
+    ensureFrameSize(width, height);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         const EffectFrame& frame = frames[i];
         const EffectRect& rect = frame.rect;
-        if (rect.width > 0 && rect.height > 0 && m_picture && m_frame) {
-            draw(frame);
+        if (drawFrame(frame)) {
             LayeredPlacement placement;
             placement.alpha = frame.alpha;
             placement.target = RECT { rect.x, rect.y, rect.x + rect.width, rect.y + rect.height };
@@ -64,27 +69,29 @@ void EffectPlayer::play(HWND window, const std::vector<EffectFrame>& frames)
     }
 }
 
-void EffectPlayer::prepareFrame(const std::vector<EffectFrame>& frames)
+void EffectPlayer::ensureFrameSize(int width, int height)
 {
-    int width = m_picture.width();
-    int height = m_picture.height();
-    for (const EffectFrame& frame : frames) {
-        width = std::max(width, frame.rect.width);
-        height = std::max(height, frame.rect.height);
-    }
-    if (m_frame.width() != width + m_margin || m_frame.height() != height + m_margin) {
-        m_frame = Surface(width + m_margin, height + m_margin);
-        // The default mode ANDs the rows a shrink drops into their neighbours, darkening
-        // the picture and smearing its alpha.
-        if (m_frame)
-            SetStretchBltMode(m_frame.dc(), COLORONCOLOR);
-    }
+    width = std::max(width, m_picture.width()) + m_margin;
+    height = std::max(height, m_picture.height()) + m_margin;
+    if (m_frame.width() >= width && m_frame.height() >= height)
+        return;
+    m_frame = Surface(std::max(width, m_frame.width()), std::max(height, m_frame.height()));
+    // The default mode ANDs the rows a shrink drops into their neighbours, darkening the
+    // picture and smearing its alpha.
+    if (m_frame)
+        SetStretchBltMode(m_frame.dc(), COLORONCOLOR);
 }
 
-void EffectPlayer::draw(const EffectFrame& frame)
+const Surface& EffectPlayer::drawFrame(const EffectFrame& frame)
 {
+    static const Surface kNone;
     const int width = frame.rect.width;
     const int height = frame.rect.height;
+    if (width <= 0 || height <= 0 || !m_picture)
+        return kNone;
+    ensureFrameSize(width, height);
+    if (!m_frame)
+        return kNone;
     switch (frame.look) {
     case FrameLook::Stretched:
         StretchBlt(
@@ -102,6 +109,7 @@ void EffectPlayer::draw(const EffectFrame& frame)
         drawTurned(frame);
         break;
     }
+    return m_frame;
 }
 
 void EffectPlayer::drawStreak(const EffectFrame& frame)

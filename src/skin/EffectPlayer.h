@@ -32,9 +32,12 @@ public:
     // A frame without width or height is not pushed; its wait still happens.
     void play(HWND window, const std::vector<EffectFrame>& frames);
 
+    // Draws one frame as play() pushes it; its top left rect.width × rect.height pixels are
+    // the frame. Empty when the frame has no area.
+    const Surface& drawFrame(const EffectFrame& frame);
+
 private:
-    void prepareFrame(const std::vector<EffectFrame>& frames);
-    void draw(const EffectFrame& frame);
+    void ensureFrameSize(int width, int height);
     void drawStreak(const EffectFrame& frame);
     void drawTurned(const EffectFrame& frame);
 

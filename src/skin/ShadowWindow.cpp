@@ -113,34 +113,49 @@ void ShadowWindow::attach(HWND shadow, const CREATESTRUCTW& creation)
 
 void ShadowWindow::render(HWND shadow)
 {
-    const auto width = static_cast<int>(skin::property(shadow, skin::kPropShadowWidth));
-    const auto radius = static_cast<int>(skin::property(shadow, skin::kPropShadowRadius));
     auto owner = static_cast<HWND>(GetPropA(shadow, skin::kPropShadowOwner));
     RECT ownerClient {};
     RECT client {};
     GetClientRect(owner, &ownerClient);
     GetClientRect(shadow, &client);
+    Layout layout;
+    layout.width = client.right;
+    layout.height = client.bottom;
+    layout.ownerWidth = ownerClient.right;
+    layout.ownerHeight = ownerClient.bottom;
+    layout.shadowWidth = static_cast<int>(skin::property(shadow, skin::kPropShadowWidth));
+    layout.radius = static_cast<int>(skin::property(shadow, skin::kPropShadowRadius));
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(owner, region) != ERROR)
+        layout.ownerRegion = region;
     ShadowRecord* record = recordOf(shadow);
-    const Surface drawn = picture(record ? &record->image : nullptr, client.right, client.bottom, ownerClient.right,
-        ownerClient.bottom, width, radius);
+    const Surface drawn = picture(record ? &record->image : nullptr, layout);
+    DeleteObject(region);
     if (drawn)
         updateLayered(shadow, drawn.dc());
 }
 
-Surface ShadowWindow::picture(
-    NineGridImage* image, int width, int height, int ownerWidth, int ownerHeight, int shadowWidth, int radius)
+Surface ShadowWindow::picture(NineGridImage* image, const Layout& layout)
 {
-    Surface surface(width, height);
+    Surface surface(layout.width, layout.height);
     Graphics graphics;
     if (!surface || !graphics.CreateFromHDC(surface.dc()))
         return surface;
+    const auto inset = static_cast<float>(layout.shadowWidth);
     GraphicsPath owner;
     owner.Create();
-    addRoundedRectangle(owner, static_cast<float>(shadowWidth), static_cast<float>(shadowWidth),
-        static_cast<float>(ownerWidth), static_cast<float>(ownerHeight), radius);
+    addRoundedRectangle(owner, inset, inset, static_cast<float>(layout.ownerWidth),
+        static_cast<float>(layout.ownerHeight), layout.radius);
     graphics.SetClipPath(owner, flat::CombineModeExclude);
+    // The rounded path and the owner's own rounded region differ by a pixel here and there
+    // at the corners; the shadow must stay off every pixel the owner shows.
+    if (layout.ownerRegion) {
+        graphics.TranslateClip(-inset, -inset);
+        graphics.SetClipHrgn(layout.ownerRegion, flat::CombineModeExclude);
+        graphics.TranslateClip(inset, inset);
+    }
     if (image) {
-        image->SetBounds(0, 0, width, height);
+        image->SetBounds(0, 0, layout.width, layout.height);
         image->DrawState(graphics, kSkinNormal);
     }
     graphics.Flush(flat::FlushIntentionSync);

@@ -23,11 +23,21 @@ public:
     // instead. An owner without a shadow is left alone.
     static void followOwner(HWND owner, bool show, bool visibilityOnly);
 
-    // The shadow's picture: `image` (when given) stretched over width × height, with the
-    // owner's area of ownerWidth × ownerHeight at (shadowWidth, shadowWidth) left clear,
-    // rounded by `radius`.
-    static Surface picture(
-        NineGridImage* image, int width, int height, int ownerWidth, int ownerHeight, int shadowWidth, int radius);
+    // Where the parts of a shadow's picture lie: the picture's size, and the owner's area at
+    // (shadowWidth, shadowWidth), rounded by `radius`, and its window region if it has one.
+    struct Layout {
+        int width = 0;
+        int height = 0;
+        int ownerWidth = 0;
+        int ownerHeight = 0;
+        int shadowWidth = 0;
+        int radius = 0;
+        HRGN ownerRegion = nullptr;
+    };
+
+    // The shadow's picture: `image` (when given) stretched over the whole picture, with the
+    // owner's area left clear.
+    static Surface picture(NineGridImage* image, const Layout& layout);
 
     // Records made so far; one is free once its shadow has been destroyed.
     static int recordCount();

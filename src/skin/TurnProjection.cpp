@@ -9,31 +9,57 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kScale = 0.8;
 // Pixel centres on the edge shared by the two triangles belong to both, so no seam opens.
 constexpr double kEdgeTolerance = 1e-9;
+constexpr int kOne = 1 << 16;
 
-// The premultiplied pixel at (x, y) in source pixels, between the four nearest pixel
-// centres; edges repeat outward.
-std::uint32_t sampleBilinear(const PixelView& source, double x, double y)
+// Two pixels mixed by `weight` 0..256 of the second, all four channels at once.
+std::uint32_t mix(std::uint32_t first, std::uint32_t second, std::uint32_t weight)
 {
-    x = std::clamp(x - 0.5, 0.0, static_cast<double>(source.width - 1));
-    y = std::clamp(y - 0.5, 0.0, static_cast<double>(source.height - 1));
-    const int left = static_cast<int>(x);
-    const int top = static_cast<int>(y);
+    const std::uint32_t keep = 256 - weight;
+    const std::uint32_t redBlue = ((first & 0xFF00FF) * keep + (second & 0xFF00FF) * weight) >> 8 & 0xFF00FF;
+    const std::uint32_t alphaGreen = ((first >> 8 & 0xFF00FF) * keep + (second >> 8 & 0xFF00FF) * weight) & 0xFF00FF00;
+    return redBlue | alphaGreen;
+}
+
+// The premultiplied pixel at (x, y), in 16.16 fixed-point source pixels, between the four
+// nearest pixel centres; edges repeat outward.
+std::uint32_t sampleBilinear(const PixelView& source, int x, int y)
+{
+    x = std::clamp(x - kOne / 2, 0, (source.width - 1) * kOne);
+    y = std::clamp(y - kOne / 2, 0, (source.height - 1) * kOne);
+    const int left = x >> 16;
+    const int top = y >> 16;
     const int right = std::min(left + 1, source.width - 1);
     const int bottom = std::min(top + 1, source.height - 1);
-    const auto fx = static_cast<std::uint32_t>((x - left) * 256);
-    const auto fy = static_cast<std::uint32_t>((y - top) * 256);
+    const auto fx = static_cast<std::uint32_t>(x >> 8 & 0xFF);
+    const auto fy = static_cast<std::uint32_t>(y >> 8 & 0xFF);
     const std::uint32_t* row0 = source.bits + static_cast<std::size_t>(top) * source.width;
     const std::uint32_t* row1 = source.bits + static_cast<std::size_t>(bottom) * source.width;
-    const std::uint32_t corners[4] = { row0[left], row0[right], row1[left], row1[right] };
-    const std::uint32_t weights[4] = { (256 - fx) * (256 - fy), fx * (256 - fy), (256 - fx) * fy, fx * fy };
-    std::uint32_t result = 0;
-    for (int shift = 0; shift < 32; shift += 8) {
-        std::uint32_t channel = 0;
-        for (int i = 0; i < 4; ++i)
-            channel += ((corners[i] >> shift) & 0xFF) * weights[i];
-        result |= ((channel + 32768) >> 16) << shift;
+    return mix(mix(row0[left], row0[right], fx), mix(row1[left], row1[right], fx), fy);
+}
+
+// A value that changes linearly across the target: value = x·dx + y·dy + at0.
+struct Linear {
+    double dx = 0;
+    double dy = 0;
+    double at0 = 0;
+
+    double at(double x, double y) const { return x * dx + y * dy + at0; }
+};
+
+// Narrows [first, last] to the pixels whose centres keep `value` at least 0 on row y.
+void keepNonNegative(const Linear& value, double y, int& first, int& last)
+{
+    const double atRowStart = value.at(0.5, y + 0.5);
+    if (std::abs(value.dx) < 1e-12) {
+        if (atRowStart < -kEdgeTolerance)
+            last = first - 1;
+        return;
     }
-    return result;
+    const double bound = (-kEdgeTolerance - atRowStart) / value.dx;
+    if (value.dx > 0)
+        first = std::max(first, static_cast<int>(std::ceil(bound)));
+    else
+        last = std::min(last, static_cast<int>(std::floor(bound)));
 }
 
 } // namespace
@@ -70,28 +96,39 @@ void mapTriangle(const PixelView& target, const PixelView& source, const std::ar
     const double area = e1x * e2y - e2x * e1y;
     if (std::abs(area) < 1e-6)
         return;
-    const double minX = std::min({ to[0].x, to[1].x, to[2].x });
-    const double maxX = std::max({ to[0].x, to[1].x, to[2].x });
-    const double minY = std::min({ to[0].y, to[1].y, to[2].y });
-    const double maxY = std::max({ to[0].y, to[1].y, to[2].y });
-    const int left = std::max(0, static_cast<int>(std::floor(minX)));
-    const int right = std::min(target.width - 1, static_cast<int>(std::ceil(maxX)));
-    const int top = std::max(0, static_cast<int>(std::floor(minY)));
-    const int bottom = std::min(target.height - 1, static_cast<int>(std::ceil(maxY)));
+    // Barycentric weights of the second and third corner, and from them the source point.
+    Linear l1 { e2y / area, -e2x / area, 0 };
+    l1.at0 = -(l1.dx * p0.x + l1.dy * p0.y);
+    Linear l2 { -e1y / area, e1x / area, 0 };
+    l2.at0 = -(l2.dx * p0.x + l2.dy * p0.y);
+    const Linear l0 { -l1.dx - l2.dx, -l1.dy - l2.dy, 1 - l1.at0 - l2.at0 };
+    const auto sourceAlong = [&](double TurnPoint::*axis) {
+        const double base = from[0].*axis;
+        const double d1 = from[1].*axis - base, d2 = from[2].*axis - base;
+        return Linear { l1.dx * d1 + l2.dx * d2, l1.dy * d1 + l2.dy * d2, base + l1.at0 * d1 + l2.at0 * d2 };
+    };
+    const Linear sourceX = sourceAlong(&TurnPoint::x);
+    const Linear sourceY = sourceAlong(&TurnPoint::y);
+    // Fixed-point steps keep floating point out of the inner loop.
+    const auto stepX = static_cast<int>(sourceX.dx * kOne);
+    const auto stepY = static_cast<int>(sourceY.dx * kOne);
+
+    const int top = std::max(0, static_cast<int>(std::floor(std::min({ to[0].y, to[1].y, to[2].y }))));
+    const int bottom
+        = std::min(target.height - 1, static_cast<int>(std::ceil(std::max({ to[0].y, to[1].y, to[2].y }))));
     for (int y = top; y <= bottom; ++y) {
-        std::uint32_t* row = target.bits + static_cast<std::size_t>(y) * target.width;
-        const double dy = y + 0.5 - p0.y;
-        for (int x = left; x <= right; ++x) {
-            const double dx = x + 0.5 - p0.x;
-            const double l1 = (dx * e2y - e2x * dy) / area;
-            const double l2 = (e1x * dy - dx * e1y) / area;
-            const double l0 = 1 - l1 - l2;
-            if (l0 < -kEdgeTolerance || l1 < -kEdgeTolerance || l2 < -kEdgeTolerance)
-                continue;
-            const double sx = l0 * from[0].x + l1 * from[1].x + l2 * from[2].x;
-            const double sy = l0 * from[0].y + l1 * from[1].y + l2 * from[2].y;
-            row[x] = sampleBilinear(source, sx, sy);
-        }
+        int first = 0;
+        int last = target.width - 1;
+        keepNonNegative(l0, y, first, last);
+        keepNonNegative(l1, y, first, last);
+        keepNonNegative(l2, y, first, last);
+        if (first > last)
+            continue;
+        auto sx = static_cast<int>(sourceX.at(first + 0.5, y + 0.5) * kOne);
+        auto sy = static_cast<int>(sourceY.at(first + 0.5, y + 0.5) * kOne);
+        std::uint32_t* pixel = target.bits + static_cast<std::size_t>(y) * target.width + first;
+        for (int x = first; x <= last; ++x, sx += stepX, sy += stepY)
+            *pixel++ = sampleBilinear(source, sx, sy);
     }
 }
 

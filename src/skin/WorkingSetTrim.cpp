@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+namespace {
+int g_trims = 0;
+}
+
 bool trimmingSupported(unsigned majorVersion, unsigned minorVersion)
 {
     if (majorVersion <= 4)
@@ -16,5 +20,11 @@ void trimWorkingSet()
     if (!GetVersionExA(&version) || !trimmingSupported(version.dwMajorVersion, version.dwMinorVersion))
         return;
     // Both sizes at -1 ask the system to page out as much of the process as it can.
-    SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+    if (SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1)))
+        ++g_trims;
+}
+
+int workingSetTrims()
+{
+    return g_trims;
 }

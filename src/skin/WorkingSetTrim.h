@@ -9,3 +9,6 @@ bool trimmingSupported(unsigned majorVersion, unsigned minorVersion);
 
 // Trims this process in place: no tool is written, no process started, nothing waited for.
 void trimWorkingSet();
+
+// How many times the working set has been trimmed, for tests and diagnostics.
+int workingSetTrims();
