@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "drawing/Colour.h"
+#include "drawing/Bitmap.h"
 #include "drawing/Graphics.h"
 #include "drawing/LayeredDrawing.h"
 #include "imaging/SkinPictures.h"
@@ -116,13 +116,20 @@ void EffectPlayer::drawStreak(const EffectFrame& frame)
 {
     if (!m_streak)
         m_streak.LoadFromBytes(kLightStreak.bytes());
+    const auto white = static_cast<std::uint32_t>(std::clamp(frame.whiteAlpha, 0, 255)) * 0x01010101u;
+    GdiFlush();
+    std::fill(m_frame.bits(), m_frame.bits() + static_cast<std::size_t>(m_frame.width()) * m_frame.height(), white);
+    // GDI+ draws straight into the frame's pixels: through a device context Wine takes
+    // several times as long.
+    Bitmap canvas;
     Graphics graphics;
-    if (!graphics.CreateFromHDC(m_frame.dc()))
+    if (!m_streak
+        || !canvas.CreateFromScan0(m_frame.width(), m_frame.height(), m_frame.width() * 4, PixelFormat32bppPARGB,
+            reinterpret_cast<std::uint8_t*>(m_frame.bits()))
+        || !graphics.GetImageGraphicsContext(canvas))
         return;
-    graphics.Clear(toArgb(0xFFFFFF, static_cast<std::uint32_t>(std::clamp(frame.whiteAlpha, 0, 255))));
-    if (m_streak)
-        graphics.DrawImage(m_streak, frame.streakLeft, frame.streakTop, static_cast<float>(frame.streakWidth),
-            static_cast<float>(m_streak.GetHeight()));
+    graphics.DrawImage(m_streak, frame.streakLeft, frame.streakTop, static_cast<float>(frame.streakWidth),
+        static_cast<float>(m_streak.GetHeight()));
     graphics.Flush(flat::FlushIntentionSync);
 }
 
