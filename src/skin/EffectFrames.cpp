@@ -146,7 +146,7 @@ std::vector<EffectFrame> switchingOff(const EffectRect& window)
     return frames;
 }
 
-} // namespace
+}  // namespace
 
 int turnAngle(int frame, bool show)
 {

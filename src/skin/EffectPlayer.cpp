@@ -24,7 +24,7 @@ PixelView pixelsOf(const Surface& surface)
     return { surface.bits(), surface.width(), surface.height() };
 }
 
-} // namespace
+}  // namespace
 
 void EffectPlayer::setFrameObserver(FrameObserver observer)
 {

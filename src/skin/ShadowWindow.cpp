@@ -59,7 +59,7 @@ RECT aroundOwner(HWND owner, int width)
     return bounds;
 }
 
-} // namespace
+}  // namespace
 
 LRESULT CALLBACK ShadowWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {

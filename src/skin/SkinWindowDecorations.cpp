@@ -40,7 +40,7 @@ private:
     bool& m_flag;
 };
 
-} // namespace
+}  // namespace
 
 void SkinWindow::createShadow()
 {

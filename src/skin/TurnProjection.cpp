@@ -62,7 +62,7 @@ void keepNonNegative(const Linear& value, double y, int& first, int& last)
         last = std::min(last, static_cast<int>(std::floor(bound)));
 }
 
-} // namespace
+}  // namespace
 
 std::array<TurnPoint, 4> turnedCorners(int width, int height, int angle)
 {

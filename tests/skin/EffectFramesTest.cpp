@@ -21,7 +21,7 @@ struct SleepCase {
     std::function<int(int frame)> sleepAfter;
 };
 
-} // namespace
+}  // namespace
 
 TEST(ShowEffectFrames, EveryEffectEndsExactlyOnTheWindowAfterFadingInBy25)
 {

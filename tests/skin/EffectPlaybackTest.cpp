@@ -38,7 +38,13 @@ WindowOptions halvesOptions(int hideEffect)
     return options;
 }
 
-} // namespace
+// Skips the effects' waits while it lives; the frames are still pushed.
+struct SleepsSkipped {
+    SleepsSkipped() { EffectPlayer::setSleepsSkipped(true); }
+    ~SleepsSkipped() { EffectPlayer::setSleepsSkipped(false); }
+};
+
+}  // namespace
 
 TEST(EffectPlayback, ZoomAndBounceFrameSixIsTheWholePictureOnePixelShort)
 {
@@ -228,7 +234,7 @@ TEST(EffectPlayer, FramesWithoutAreaStillWaitAndThePictureStaysTheCallers)
 
 TEST(EffectLifetime, HundredWindowsWithEveryEffectLeaveNothingBehind)
 {
-    EffectPlayer::setSleepsSkipped(true);
+    SleepsSkipped skipped;
     NineGridImage frameImage;
     ASSERT_TRUE(frameImage.LoadStates(solidPng(40, 40, 0x60000000), std::nullopt, std::nullopt, std::nullopt, 10, 5));
     // The first window loads what the framework keeps for good (fonts, strips).
@@ -258,7 +264,6 @@ TEST(EffectLifetime, HundredWindowsWithEveryEffectLeaveNothingBehind)
         ASSERT_FALSE(IsWindow(handle)) << i;
     }
     pumpUntil([] { return false; }, 50);
-    EffectPlayer::setSleepsSkipped(false);
     EXPECT_EQ(liveNativeObjects(), objectsBefore);
     EXPECT_EQ(threadWindowCount(), windowsBefore);
     EXPECT_LE(ShadowWindow::recordCount(), shadowRecordsBefore + 1);

@@ -58,7 +58,7 @@ BOOL CALLBACK countWindow(HWND, LPARAM counter)
     return TRUE;
 }
 
-} // namespace
+}  // namespace
 
 int threadWindowCount()
 {

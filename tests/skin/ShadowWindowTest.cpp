@@ -50,7 +50,7 @@ std::uint32_t alphaOf(std::uint32_t pixel)
     return pixel >> 24;
 }
 
-} // namespace
+}  // namespace
 
 TEST(ShadowWindow, AHiddenClickThroughToolWindowOwnedByItsWindowAndShownAfterIt)
 {

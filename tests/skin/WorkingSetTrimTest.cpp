@@ -58,7 +58,7 @@ void deactivate(HWND window, HWND other)
     pumpUntil([] { return false; }, 30);
 }
 
-} // namespace
+}  // namespace
 
 TEST(WorkingSetTrim, RunsFromWindowsXpOn)
 {
