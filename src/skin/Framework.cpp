@@ -5,17 +5,7 @@
 #include "drawing/Gdiplus.h"
 #include "element/FrameworkResources.h"
 #include "element/SkinConstants.h"
-
-namespace {
-
-// The shadow window's procedure arrives with the shadow itself; until then the class
-// behaves as a plain window.
-LRESULT CALLBACK shadowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
-{
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-}  // namespace
+#include "skin/ShadowWindow.h"
 
 void initialiseFramework()
 {
@@ -30,7 +20,7 @@ void initialiseFramework()
     controls.dwICC = ICC_WIN95_CLASSES;
     InitCommonControlsEx(&controls);
     loadFrameworkResources();
-    registerSkinClass(skin::kShadowClassName, &shadowProcedure);
+    registerSkinClass(skin::kShadowClassName, &ShadowWindow::procedure);
 }
 
 bool registerSkinClass(const wchar_t* className, WNDPROC procedure)

@@ -282,6 +282,8 @@ private:
     std::function<void(HWND)> m_menuButtonCallback;
     int m_showEffect = 0;
     int m_hideEffect = 0;
+    // While an effect plays, the moves and sizes it makes are not the window's own.
+    bool m_playingEffect = false;
     bool m_layered = true;
     bool m_border = false;
     bool m_roundedBorder = false;

@@ -23,10 +23,20 @@ bool keyPassedOn(const SkinElement& element, ElementEvent event, HWND window, WP
     return !element.hasEventHandler(event) || element.fireEvent(event, keyArgs(window, key)) != 0;
 }
 
+bool isPlacementMessage(UINT message)
+{
+    return message == WM_WINDOWPOSCHANGING || message == WM_WINDOWPOSCHANGED || message == WM_MOVE ||
+        message == WM_SIZE;
+}
+
 }  // namespace
 
 LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
+    // An effect's frames move and size the window; reacting to them would recompose and
+    // present the whole picture over the frame.
+    if (m_playingEffect && isPlacementMessage(message))
+        return defaultTail(window, message, wParam, lParam);
     switch (message) {
     case WM_IME_COMPOSITION:
     case WM_SETCURSOR:
@@ -244,7 +254,10 @@ void SkinWindow::handleShowWindow(bool shown)
 {
     showCompanions(shown);
     showRoutine(shown);
-    if (shown && m_parent && GetPropA(m_parent, skin::kPropFirstShowDone))
+    // A window shown again after its first show gets its shadow back too, not only one whose
+    // parent has been shown.
+    const bool firstShowDone = GetPropA(m_hwnd, skin::kPropFirstShowDone) != nullptr;
+    if (shown && (firstShowDone || (m_parent && GetPropA(m_parent, skin::kPropFirstShowDone))))
         showShadow(true);
     else if (!shown)
         showShadow(false);

@@ -1,9 +1,11 @@
 #include "skin/SkinWindow.h"
 
+#include "element/FrameworkResources.h"
 #include "element/SkinConstants.h"
 #include "element/WindowRegistry.h"
 #include "element/WindowRouting.h"
 #include "skin/Framework.h"
+#include "skin/WorkingSetTrim.h"
 
 void SkinWindow::handlePositionChanging(WINDOWPOS* position)
 {
@@ -121,6 +123,8 @@ void SkinWindow::handleActivate(WPARAM wParam)
     if (LOWORD(wParam) == WA_INACTIVE) {
         forwardToFocused(WM_KILLFOCUS, 0, 0);
         fireEvent(ElementEvent::Deactivated, {reinterpret_cast<std::intptr_t>(m_hwnd)});
+        if (!framework().trimDisabled)
+            trimWorkingSet();
         return;
     }
     if (m_focused > 0) {

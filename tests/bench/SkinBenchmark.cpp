@@ -15,6 +15,8 @@
 #include "drawing/Surface.h"
 #include "skin/Framework.h"
 #include "element/WindowRouting.h"
+#include "skin/EffectFrames.h"
+#include "skin/EffectPlayer.h"
 #include "skin/SkinWindow.h"
 
 namespace {
@@ -95,11 +97,52 @@ void timeHoverFade(ControlsGallery& gallery)
     }
 }
 
+// Plays every effect on a 321 × 150 layered window (the message box's size) and prints its
+// whole time beside the sum of its waits. What is left over is the frames' cost: drawing
+// them (timed on their own) and pushing them to the screen (the rest).
+void timeEffects()
+{
+    WindowOptions options = boxLike();
+    options.width = 321;
+    options.height = 150;
+    SkinWindow window;
+    const HWND handle = window.createWindow(options);
+    pumpPending();
+    window.compose(true);
+    RECT bounds{};
+    GetWindowRect(handle, &bounds);
+    const EffectRect rect{bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top};
+    const Surface& picture = window.composedSurface();
+    std::printf("effects on a 321x150 window, ms:  total   waits   per frame: drawing  pushing\n");
+    for (bool show : {true, false}) {
+        for (int effect = 1; effect <= (show ? 10 : 11); ++effect) {
+            const std::vector<EffectFrame> frames = show ? showEffectFrames(rect, effect) : hideEffectFrames(rect, effect);
+            int waits = 0;
+            int pushed = 0;
+            for (const EffectFrame& frame : frames) {
+                waits += frame.sleepMs;
+                pushed += frame.rect.width > 0 && frame.rect.height > 0 ? 1 : 0;
+            }
+            EffectPlayer player(picture, show ? showEffectMargin(effect) : 0);
+            const double total = microsecondsOnce([&] { player.play(handle, frames); }) / 1000;
+            const double drawing = microsecondsPerCall(5, [&] {
+                for (const EffectFrame& frame : frames)
+                    player.drawFrame(frame);
+            }) / 1000 / pushed;
+            const double pushing = (total - waits) / pushed - drawing;
+            std::printf("  %s %2d:                  %7.1f  %6d             %6.2f   %6.2f  (%d frames)\n",
+                show ? "show" : "hide", effect, total, waits, drawing, pushing, pushed);
+        }
+    }
+    DestroyWindow(handle);
+}
+
 }  // namespace
 
 int main()
 {
     initialiseFramework();
+    timeEffects();
     // Destroying a shown layered window costs Wine about 2 s without a window manager, the
     // plain window below included; that is the test display, not the framework.
     std::printf("420x300 window, by caption and surface:\n");
