@@ -3,10 +3,14 @@
 #include "TestSupport.h"
 #include "core/ThreadTimer.h"
 #include "element/WindowRegistry.h"
+#include "skin/EffectPlayer.h"
 
 BoxOutcome runBox(
     SkinMessageBox& box, const BoxArgs& args, const std::function<void(SkinMessageBox&)>& drive, DWORD limitMs)
 {
+    // The effects still draw and push every frame; only their waits go, or a hundred boxes
+    // would spend a minute in them.
+    EffectPlayer::setSleepsSkipped(true);
     BoxOutcome outcome;
     ThreadTimer driver;
     driver = ThreadTimer(20, [&] {
@@ -26,6 +30,7 @@ BoxOutcome runBox(
     });
     outcome.result = box.show(args.owner, args.message, args.style, args.title, args.checkBox, args.checkText,
         args.checkInitial, &outcome.check, args.opacity, args.captions, args.countdown);
+    EffectPlayer::setSleepsSkipped(false);
     return outcome;
 }
 

@@ -72,12 +72,13 @@ int threadTopLevelWindows()
 
 // Titles the box's window is given while the countdown runs.
 std::vector<std::wstring>* titlesSeen = nullptr;
-HWND titledWindow = nullptr;
+const SkinMessageBox* titledBox = nullptr;
 
 LRESULT CALLBACK recordTitles(int code, WPARAM wParam, LPARAM lParam) noexcept
 {
     const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && titlesSeen && message->message == WM_SETTEXT && message->hwnd == titledWindow)
+    if (code == HC_ACTION && titlesSeen && titledBox && message->message == WM_SETTEXT
+        && message->hwnd == titledBox->openWindow())
         titlesSeen->push_back(reinterpret_cast<const wchar_t*>(message->lParam));
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -290,22 +291,16 @@ TEST(SkinMessageBoxRun, CountdownCountsInTheTitleThenClosesWithoutAButton)
     titlesSeen = &seen;
     HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &recordTitles, nullptr, GetCurrentThreadId());
     SkinMessageBox box;
+    titledBox = &box;
     BoxArgs args;
     args.title = L"提示";
     args.countdown = 2;
     const DWORD start = GetTickCount();
-    const BoxOutcome outcome = runBox(
-        box, args,
-        [&](SkinMessageBox& b) {
-            wchar_t title[64] = {};
-            GetWindowTextW(b.openWindow(), title, 64);
-            seen.push_back(title);
-            titledWindow = b.openWindow();
-        },
-        6000);
+    const BoxOutcome outcome = runBox(box, args, [](SkinMessageBox&) {}, 6000);
     const DWORD elapsed = GetTickCount() - start;
     UnhookWindowsHookEx(hook);
     titlesSeen = nullptr;
+    titledBox = nullptr;
     EXPECT_EQ(seen, (std::vector<std::wstring> { L"提示【倒计时：2】", L"提示【倒计时：1】", L"提示【倒计时：0】" }));
     EXPECT_EQ(outcome.result, -1);
     EXPECT_FALSE(outcome.timedOut);
