@@ -23,4 +23,3 @@ private:
 
 extern const EmbeddedFile kRepairAgent64;
 extern const EmbeddedFile kRepairAgent32;
-extern const EmbeddedFile kWorkingSetTool;
