@@ -91,6 +91,10 @@ private:
     int buttonCount() const { return static_cast<int>(m_layout.buttons.size()); }
     bool checkBoxFocused() const;
 
+    // What a screen reader and the clipboard are given.
+    void announceOpened();
+    void copyToClipboard() const;
+
     Request m_request;
     MessageBoxStyle m_style;
     MessageBoxLayout m_layout;
