@@ -93,6 +93,8 @@ private:
 
     // What a screen reader and the clipboard are given.
     void announceOpened();
+    // Once per box, as it starts to close (or when it goes without closing).
+    void announceClosed();
     void copyToClipboard() const;
 
     Request m_request;
@@ -100,6 +102,7 @@ private:
     MessageBoxLayout m_layout;
     int m_checkBoxWidth = 0;
     bool m_showing = false;
+    bool m_dialogEnded = false;
     HWND m_openWindow = nullptr;
     int m_result = kNoButton;
     int m_checkResult = 0;

@@ -10,7 +10,21 @@ void SkinMessageBox::announceOpened()
         order.push_back(id);
     m_window.setReadingOrder(std::move(order));
     m_window.setAccessibleDescription(m_request.message);
+    m_dialogEnded = false;
+    // Readers hear the end while the window still exists, as with the platform's box.
+    m_window.setClosingCallback([this](HWND) {
+        announceClosed();
+        return 1;
+    });
     NotifyWinEvent(EVENT_SYSTEM_DIALOGSTART, m_openWindow, OBJID_WINDOW, CHILDID_SELF);
+}
+
+void SkinMessageBox::announceClosed()
+{
+    if (m_dialogEnded || !m_openWindow)
+        return;
+    m_dialogEnded = true;
+    NotifyWinEvent(EVENT_SYSTEM_DIALOGEND, m_openWindow, OBJID_WINDOW, CHILDID_SELF);
 }
 
 void SkinMessageBox::copyToClipboard() const
