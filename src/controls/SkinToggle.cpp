@@ -145,6 +145,7 @@ void SkinToggle::setValue(int value)
 
 void SkinToggle::afterValueChange()
 {
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, parentWindow(), OBJID_CLIENT, id());
     if (m_switchStyle) {
         m_switch = switchLayout(width(), height(), this->value() == 1);
         redraw(skin::RedrawReason::Present);

@@ -120,6 +120,7 @@ public:
     bool animating() const { return m_checkTimer != 0 || m_uncheckTimer != 0; }
     const SwitchLayout& switchGeometry() const { return m_switch; }
     const ToolTip& toolTip() const { return m_toolTip; }
+    const std::wstring& toolTipText() const { return m_toolTipText; }
 
 protected:
     std::optional<LRESULT> handleClassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;

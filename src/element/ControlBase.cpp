@@ -230,6 +230,9 @@ void ControlBase::setText(const std::wstring& text)
 {
     storeText(text);
     redrawIfCreated(skin::RedrawReason::Present);
+    // The control's child id in its window's accessible object is its id.
+    if (isCreated())
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, parentWindow(), OBJID_CLIENT, id());
 }
 
 GlowTextStyle glowTextStyle(const FontSpec& font, const StringFormat& format)

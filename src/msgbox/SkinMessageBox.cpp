@@ -119,6 +119,7 @@ void SkinMessageBox::onClosed()
     m_countdownTimer.stop();
     m_countdown.reset();
     m_checkResult = m_request.checkBoxShown && m_checkBox.id() > 0 ? m_checkBox.value() : 0;
+    announceClosed();
     m_openWindow = nullptr;
     m_request = Request {};
 }

@@ -91,11 +91,18 @@ private:
     int buttonCount() const { return static_cast<int>(m_layout.buttons.size()); }
     bool checkBoxFocused() const;
 
+    // What a screen reader and the clipboard are given.
+    void announceOpened();
+    // Once per box, as it starts to close (or when it goes without closing).
+    void announceClosed();
+    void copyToClipboard() const;
+
     Request m_request;
     MessageBoxStyle m_style;
     MessageBoxLayout m_layout;
     int m_checkBoxWidth = 0;
     bool m_showing = false;
+    bool m_dialogEnded = false;
     HWND m_openWindow = nullptr;
     int m_result = kNoButton;
     int m_checkResult = 0;

@@ -46,6 +46,7 @@ void SkinMessageBox::buildContents(HWND window)
     m_window.setEventHandler(ElementEvent::KeyUp, [this](const EventArgs& args) { return onKeyUp(args); });
     // As on the platform's box, the default button has the focus from the start.
     m_window.giveFocus(m_buttons[m_style.defaultButton].id());
+    announceOpened();
 }
 
 void SkinMessageBox::buildPanels()

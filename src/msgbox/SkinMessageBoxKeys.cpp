@@ -15,6 +15,10 @@ constexpr int kKeyPassed = 1;
 
 int SkinMessageBox::onKeyDown(const EventArgs& args)
 {
+    if (m_openWindow && args.value1 == 'C' && args.value2 == kCtrl) {
+        copyToClipboard();
+        return kKeyTaken;
+    }
     // Alt+F4 and the other system keys keep their usual meaning.
     if (!m_openWindow || (args.value2 & (kCtrl | kAlt)) != 0)
         return kKeyPassed;

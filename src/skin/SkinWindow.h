@@ -14,10 +14,12 @@
 #include "element/SkinCursor.h"
 #include "element/SkinElement.h"
 #include "imaging/NineGridImage.h"
+#include "skin/AccessibleItem.h"
 #include "skin/WindowGeometry.h"
 #include "skin/WindowOptions.h"
 
 class Graphics;
+struct ControlRecord;
 struct WindowRecord;
 
 // An extra picture drawn on the background layer.
@@ -149,6 +151,17 @@ public:
 
     POINT cursorPosition() const;
 
+    // What a screen reader is told: the visible controls in reading order, the box's text.
+    std::vector<AccessibleItem> accessibleItems() const;
+    // The click a mouse would make on the child; false for a child without one or disabled.
+    bool doAccessibleAction(long childId);
+    // The focused child, CHILDID_SELF, or -1 when the window does not have the focus.
+    long accessibleFocus() const;
+    void setAccessibleDescription(std::wstring description) { m_accessibleDescription = std::move(description); }
+    const std::wstring& accessibleDescription() const { return m_accessibleDescription; }
+    // Controls read first, in this order; the rest follow in Tab order.
+    void setReadingOrder(std::vector<int> controlIds) { m_readingOrder = std::move(controlIds); }
+
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
@@ -230,6 +243,12 @@ private:
     void onMouseEnter();
     void onMouseLeave();
     const EventHandler* controlHandler(int controlId, ElementEvent event) const;
+
+    // Accessibility.
+    LRESULT handleGetObject(WPARAM wParam, LPARAM lParam);
+    void addCaptionItems(const ControlRecord& control, std::vector<AccessibleItem>& items) const;
+    long accessibleChildOf(int controlId) const;
+    void notifyFocusEvent(int controlId) const;
     int callHandler(const EventHandler* handler, std::intptr_t target, LPARAM lParam) const;
 
     HWND m_parent = nullptr;
@@ -318,4 +337,6 @@ private:
     bool m_nonLayeredPainting = false;
     BorderZoneCode m_borderZone = BorderZoneCode::None;
     std::vector<OverlayRecord> m_overlays;
+    std::wstring m_accessibleDescription;
+    std::vector<int> m_readingOrder;
 };

@@ -199,6 +199,7 @@ bool SkinWindow::onLeftButtonDown(WPARAM wParam, LPARAM lParam)
                     sendToControl(m_focused, m_hwnd, WM_KILLFOCUS, wParam, lParam);
                 m_focused = m_hot;
                 sendToControl(m_hot, m_hwnd, WM_SETFOCUS, 1, lParam);
+                notifyFocusEvent(m_hot);
             }
         }
         m_surfacePressed = !hot->interactive;
@@ -281,6 +282,8 @@ bool SkinWindow::giveFocus(int controlId)
     if (previous > 0 && previous != controlId)
         sendToControl(previous, m_hwnd, WM_KILLFOCUS, 0, 0);
     sendToControl(controlId, m_hwnd, WM_SETFOCUS, 0, 0);
+    if (previous != controlId)
+        notifyFocusEvent(controlId);
     return true;
 }
 

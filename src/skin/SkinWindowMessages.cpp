@@ -80,8 +80,11 @@ LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         storeText(lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"");
         layoutCaption();
         redrawCaptionLayer();
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
         return result;
     }
+    case WM_GETOBJECT:
+        return handleGetObject(wParam, lParam);
     case WM_GETMINMAXINFO:
         handleMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
         break;

@@ -229,6 +229,8 @@ void SkinWindow::resetWindowFields()
     m_backgroundImage = Surface();
     m_fadeSnapshot = Surface();
     m_previousHot = m_hot = m_focused = m_pressed = 0;
+    m_accessibleDescription.clear();
+    m_readingOrder.clear();
     m_hoverTracking = false;
     m_resizable = false;
     m_borderColour = 0;

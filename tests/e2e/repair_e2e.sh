@@ -86,6 +86,21 @@ locales)
   done
   expect_same_box box-en_US.UTF-8 box-zh_CN.UTF-8
   ;;
+screen_reader)
+  # Another process reads the box through its accessible object and presses OK with it.
+  new_case_prefix win64
+  reg_set /reg:64 "kX Mixer" "$old"
+  run_kxfix
+  if expect_box "修复成功"; then
+    if wine "$helpers/accessprobe.exe" $ok_button > "$work/probe.log" 2>&1; then
+      pass "a screen reader read the box and pressed OK: $(tr -d '\r' < "$work/probe.log" | grep -a '^child' | tr '\n' ';')"
+    else
+      fail "the screen reader probe failed: $(tr -d '\r' < "$work/probe.log" | grep -a 'FAILED\|^child' | tr '\n' ' ')"
+    fi
+  fi
+  expect_exit 0
+  expect_value /reg:64 "kX Mixer" '"C:\Program Files (x86)\kX Project\kxmixer.exe" --startup'
+  ;;
 fatal_error)
   # The fatal error box is the platform's. Managed, it looks as it always has: Wine leaves its
   # caption to a window manager, and the test display has none.
