@@ -16,6 +16,25 @@
 
 namespace {
 
+template <typename Options>
+Options placed(int x, int y, int width, int height)
+{
+    Options options;
+    options.x = x;
+    options.y = y;
+    options.width = width;
+    options.height = height;
+    return options;
+}
+
+template <typename Options>
+Options placed(int x, int y, int width, int height, const std::wstring& caption)
+{
+    Options options = placed<Options>(x, y, width, height);
+    options.caption = caption;
+    return options;
+}
+
 constexpr long kNoState = 0;
 
 // A window with one control of every kind, read as a screen reader reads it.
@@ -43,16 +62,16 @@ struct AccessibleWindow : testing::Test {
         handle = window.createWindow(options);
         ASSERT_NE(handle, nullptr);
         SetForegroundWindow(handle);
-        panel.create(handle, PanelOptions { 0, 0, 150, 320, 50 });
-        label.create(handle, LabelOptions { 0, 10, 40, 100, 20, L"标签" });
-        picture.create(handle, PictureOptions { 0, 120, 40, 40, 40 });
-        ok.createColour(handle, ColourButtonOptions { 0, 10, 100, 60, 25, L"确定" });
-        disabled.createColour(handle, ColourButtonOptions { 0, 80, 100, 60, 25, L"停用" });
+        panel.create(handle, placed<PanelOptions>(0, 150, 320, 50));
+        label.create(handle, placed<LabelOptions>(10, 40, 100, 20, L"标签"));
+        picture.create(handle, placed<PictureOptions>(120, 40, 40, 40));
+        ok.createColour(handle, placed<ColourButtonOptions>(10, 100, 60, 25, L"确定"));
+        disabled.createColour(handle, placed<ColourButtonOptions>(80, 100, 60, 25, L"停用"));
         disabled.setDisabled(true);
-        ColourButtonOptions tipped { 0, 150, 100, 25, 25 };
+        ColourButtonOptions tipped = placed<ColourButtonOptions>(150, 100, 25, 25);
         tipped.toolTipText = L"提示";
         iconOnly.createColour(handle, tipped);
-        check.createCheckBox(handle, CheckBoxOptions { 0, 190, 100, 80, 25, L"记住" });
+        check.createCheckBox(handle, placed<CheckBoxOptions>(190, 100, 80, 25, L"记住"));
         for (SkinButton* button : { &ok, &disabled }) {
             button->setEventHandler(ElementEvent::Click, [this](const EventArgs&) { return ++clicks; });
         }
@@ -202,7 +221,7 @@ TEST(WindowAccessibleLifetime, HundredWindowsQueriedAndClosedLeaveNothingBehind)
         options.title = L"窗口";
         const HWND handle = window.createWindow(options);
         ASSERT_NE(handle, nullptr);
-        button.createColour(handle, ColourButtonOptions { 0, 10, 10, 60, 25, L"确定" });
+        button.createColour(handle, placed<ColourButtonOptions>(10, 10, 60, 25, L"确定"));
         AccessibleRef reader(handle);
         ASSERT_NE(reader.object, nullptr);
         ASSERT_EQ(reader.name(button.id()), L"确定");
