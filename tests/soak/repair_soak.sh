@@ -11,16 +11,31 @@ source "$here/../e2e/e2e_lib.sh"
 
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 repaired='"C:\Program Files (x86)\kX Project\kxmixer.exe" --startup'
+# Presses Return on the visible box until the program ends: a key that comes before the box
+# takes the focus, or a window id left from the previous run, only costs another round.
+confirm_until_gone() {
+  local round
+  id=
+  for round in $(seq 200); do
+    kill -0 "$kx_pid" 2> /dev/null || return 0
+    id=$(LANG=en_US.UTF-8 xdotool search --onlyvisible --name '^修复成功$' 2> /dev/null | tail -1)
+    if [ -n "$id" ]; then
+      timeout 5 xdotool windowfocus --sync "$id" 2> /dev/null && xdotool key Return
+      presses=$((presses + 1))
+    fi
+    sleep 0.3
+  done
+}
+
 new_case_prefix win64
+presses=0
 times=()
 bad=0
 for run in $(seq "$runs"); do
   reg_set /reg:64 "kX Mixer" 'C:\Old Place\kxmixer.exe'
   start=$(date +%s%N)
   run_kxfix
-  id=$(LANG=en_US.UTF-8 timeout 90 xdotool search --sync --name '^修复成功$' 2> /dev/null | head -1)
-  # The box takes keys once its show effect has played.
-  [ -n "$id" ] && sleep 0.5 && timeout 15 xdotool windowfocus --sync "$id" 2> /dev/null && xdotool key Return
+  confirm_until_gone
   wait "$kx_pid"
   code=$?
   times+=($((($(date +%s%N) - start) / 1000000)))
@@ -31,5 +46,5 @@ for run in $(seq "$runs"); do
   fi
 done
 read -r median slowest < <(printf '%s\n' "${times[@]}" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)], v[NR] }')
-echo "kxfix.exe soak: $runs runs, $bad failed; median $median ms, slowest $slowest ms (launch to exit)"
+echo "kxfix.exe soak: $runs runs, $bad failed, $presses presses of Return; median $median ms, slowest $slowest ms (launch to exit)"
 [ "$bad" = 0 ]
