@@ -2,7 +2,20 @@
 
 #include <algorithm>
 
+#include "core/CoordinateLimits.h"
+
 namespace {
+
+FaceBox limited(const FaceBox& face)
+{
+    return { limitCoordinate(face.x), limitCoordinate(face.y), limitCoordinate(face.width),
+        limitCoordinate(face.height) };
+}
+
+FaceSize limited(FaceSize size)
+{
+    return { limitCoordinate(size.width), limitCoordinate(size.height) };
+}
 
 constexpr int kIconLeftMargin = 8;
 constexpr int kIconAboveMargin = 12;
@@ -49,18 +62,21 @@ FaceSize fitInto(FaceSize picture, FaceSize limit)
     return { std::max(0, std::min(picture.width, limit.width)), std::max(0, std::min(picture.height, limit.height)) };
 }
 
-FaceBox faceClip(const FaceBox& face)
+FaceBox faceClip(const FaceBox& original)
 {
+    const FaceBox face = limited(original);
     return { face.x, face.y, face.width + 1, face.height + 1 };
 }
 
-FaceBox captionBox(const FaceBox& face)
+FaceBox captionBox(const FaceBox& original)
 {
+    const FaceBox face = limited(original);
     return { face.x + 2, face.y - 1, face.width - 4, face.height + 4 };
 }
 
-FaceBox captionOnImageBox(const FaceBox& face)
+FaceBox captionOnImageBox(const FaceBox& original)
 {
+    const FaceBox face = limited(original);
     return { face.x + 3, face.y, face.width - 6, face.height };
 }
 
@@ -76,17 +92,21 @@ int plainAlignment(int alignment)
     return alignment == 2 ? 2 : 1;
 }
 
-IconPlacement placeIconOnly(const FaceBox& face, FaceSize icon)
+IconPlacement placeIconOnly(const FaceBox& original, FaceSize icon)
 {
-    icon = fitInto(icon, { face.width, face.height });
+    const FaceBox face = limited(original);
+    icon = fitInto(limited(icon), { face.width, face.height });
     IconPlacement placement;
     placement.icon = { face.x + (face.width - icon.width) / 2, face.y + (face.height - icon.height) / 2, icon.width + 1,
         icon.height + 1 };
     return placement;
 }
 
-IconPlacement placeIconLeft(const FaceBox& face, FaceSize icon, int captionWidth)
+IconPlacement placeIconLeft(const FaceBox& original, FaceSize icon, int captionWidth)
 {
+    const FaceBox face = limited(original);
+    icon = limited(icon);
+    captionWidth = limitCoordinate(captionWidth);
     const bool square = icon.width == icon.height;
     icon = limitHeight(fitInto(icon, { face.width, face.height }), square, face.height - kIconLeftMargin);
     int left = face.x;
@@ -99,8 +119,11 @@ IconPlacement placeIconLeft(const FaceBox& face, FaceSize icon, int captionWidth
     return placement;
 }
 
-IconPlacement placeIconAbove(const FaceBox& face, FaceSize icon, int captionHeight)
+IconPlacement placeIconAbove(const FaceBox& original, FaceSize icon, int captionHeight)
 {
+    const FaceBox face = limited(original);
+    icon = limited(icon);
+    captionHeight = limitCoordinate(captionHeight);
     const bool square = icon.width == icon.height;
     icon = limitHeight(
         fitInto(icon, { face.width, face.height }), square, face.height - kIconAboveMargin - captionHeight);

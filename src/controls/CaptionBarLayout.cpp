@@ -2,25 +2,32 @@
 
 #include <algorithm>
 
+#include "core/CoordinateLimits.h"
+
 std::vector<RECT> layoutCaptionCells(
     const std::vector<CaptionCell>& cells, int width, int height, int spacing, bool vertical)
 {
+    width = limitCoordinate(width);
+    height = limitCoordinate(height);
+    spacing = limitCoordinate(spacing);
     std::vector<RECT> rects;
     rects.reserve(cells.size());
     int along = 0;
     for (const CaptionCell& cell : cells) {
         if (!rects.empty())
-            along = (vertical ? rects.back().bottom : rects.back().right) + spacing;
+            along = limitCoordinate((vertical ? rects.back().bottom : rects.back().right) + spacing);
+        const int cellWidth = limitCoordinate(cell.width);
+        const int cellHeight = limitCoordinate(cell.height);
         RECT rect {};
         if (vertical) {
-            rect.left = (width - cell.width) / 2;
+            rect.left = (width - cellWidth) / 2;
             rect.top = along;
         } else {
             rect.left = along;
-            rect.top = (height - cell.height) / 2;
+            rect.top = (height - cellHeight) / 2;
         }
-        rect.right = rect.left + cell.width;
-        rect.bottom = rect.top + cell.height;
+        rect.right = rect.left + cellWidth;
+        rect.bottom = rect.top + cellHeight;
         rects.push_back(rect);
     }
     return rects;
@@ -42,13 +49,15 @@ SIZE captionStripSize(const std::vector<CaptionCell>& cells, int spacing, bool v
     SIZE size {};
     for (size_t i = 0; i < cells.size(); ++i) {
         const CaptionCell& cell = cells[i];
-        const int gap = i > 0 ? spacing : 0;
+        const int gap = i > 0 ? limitCoordinate(spacing) : 0;
+        const int cellWidth = limitCoordinate(cell.width);
+        const int cellHeight = limitCoordinate(cell.height);
         if (vertical) {
-            size.cx = std::max<LONG>(size.cx, cell.width);
-            size.cy += gap + cell.height;
+            size.cx = std::max<LONG>(size.cx, cellWidth);
+            size.cy = limitCoordinate(size.cy + gap + cellHeight);
         } else {
-            size.cx += gap + cell.width;
-            size.cy = std::max<LONG>(size.cy, cell.height);
+            size.cx = limitCoordinate(size.cx + gap + cellWidth);
+            size.cy = std::max<LONG>(size.cy, cellHeight);
         }
     }
     return size;

@@ -2,8 +2,14 @@
 
 #include <algorithm>
 
-PicturePlacement placePicture(int mode, const PictureBox& box, int imageWidth, int imageHeight)
+#include "core/CoordinateLimits.h"
+
+PicturePlacement placePicture(int mode, const PictureBox& original, int imageWidth, int imageHeight)
 {
+    const PictureBox box { limitCoordinate(original.x), limitCoordinate(original.y), limitCoordinate(original.width),
+        limitCoordinate(original.height) };
+    imageWidth = limitCoordinate(imageWidth);
+    imageHeight = limitCoordinate(imageHeight);
     switch (static_cast<PictureMode>(mode)) {
     case PictureMode::TopLeft:
         return { box.x, box.y, imageWidth, imageHeight };
@@ -22,7 +28,7 @@ PicturePlacement placePicture(int mode, const PictureBox& box, int imageWidth, i
 
 int nextFadeAlpha(int alpha)
 {
-    const int next = alpha + kFadeStep;
+    const int next = std::min(alpha, 255) + kFadeStep;
     return next >= kFadeStep * (kFadeTicks - 1) ? 255 : next;
 }
 

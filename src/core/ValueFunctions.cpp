@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/CoordinateLimits.h"
 #include "core/FatalError.h"
 
 namespace {
@@ -54,7 +55,8 @@ int floorToInteger(double x)
     double awayFromZero = x >= 0 ? std::ceil(x) : std::floor(x);
     if (std::fabs(awayFromZero - x) < 1e-12)
         x = awayFromZero;
-    return static_cast<int>(std::floor(x));
+    // Beyond int the result saturates instead of being undefined.
+    return truncateToInt(std::floor(x));
 }
 
 int integerDivide(int a, int b)
@@ -84,7 +86,10 @@ int shiftLeft(int value, int count)
 
 int colourFromComponents(int red, int green, int blue)
 {
-    return red + (green & 0xFF) * 256 + blue * 65536;
+    // Out-of-range components wrap as the 32-bit machine sum does.
+    const auto sum = static_cast<std::uint32_t>(red) + static_cast<std::uint32_t>(green & 0xFF) * 256u
+        + static_cast<std::uint32_t>(blue) * 65536u;
+    return static_cast<int>(sum);
 }
 
 int characterCode(const std::string& text, int position)

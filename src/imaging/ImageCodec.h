@@ -1,17 +1,23 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "core/Bytes.h"
 
 class Bitmap;
+struct StripPixels;
 
-// One frame of a strip: its own PNG (or an added picture's own bytes) and its size.
+// One frame of a strip: its own PNG (or an added picture's own bytes) and its size. A frame
+// cut at separators is encoded when first asked for: until then it keeps the strip's pixels
+// and its column in them.
 struct StripFrame {
     ByteArray bytes;
     int width = 0;
     int height = 0;
+    std::shared_ptr<const StripPixels> pending;
+    int left = 0;
 };
 
 // An image strip: one picture holding frames side by side, cut into separate PNG frames
@@ -48,10 +54,12 @@ private:
     int splitFixed(ByteView image, int frameSize, bool markCentre, Direction direction);
     void appendArea(const Bitmap& strip, int x, int y, int width, int height, bool markCentre);
     const StripFrame* frame(int number) const;
+    static void encodePending(StripFrame& frame);
 
     int m_stripWidth = 0;
     int m_stripHeight = 0;
     int m_frameCount = 0;
-    std::vector<StripFrame> m_frames;
+    // Frames are encoded on first use, from const getters too.
+    mutable std::vector<StripFrame> m_frames;
     std::uint32_t m_separatorColour = 0;
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/CoordinateLimits.h"
+
 MarkerPair findMarkers(int length, const std::function<bool(int)>& isMarker)
 {
     const int centre = length / 2;
@@ -36,12 +38,12 @@ MarkerPair findMarkers(int length, const std::function<bool(int)>& isMarker)
 
 NineSlices sliceNineGrid(int width, int height, MarkerPair columns, MarkerPair rows)
 {
-    const int w = width;
-    const int h = height;
-    const int a = columns.low;
-    const int b = columns.high;
-    const int c = rows.low;
-    const int d = rows.high;
+    const int w = limitCoordinate(width);
+    const int h = limitCoordinate(height);
+    const int a = limitCoordinate(columns.low);
+    const int b = limitCoordinate(columns.high);
+    const int c = limitCoordinate(rows.low);
+    const int d = limitCoordinate(rows.high);
     // The pixel next to a marker on the outer side belongs to no slice.
     const int leftWidth = a == w ? w : a - 1;
     const int topHeight = c == h ? h : c - 1;

@@ -2,10 +2,22 @@
 
 #include <algorithm>
 
+#include "core/CoordinateLimits.h"
+
 namespace {
 RECT rectAt(int x, int y, int width, int height)
 {
     return { x, y, x + width, y + height };
+}
+
+RECT limited(const RECT& r)
+{
+    return { limitCoordinate(r.left), limitCoordinate(r.top), limitCoordinate(r.right), limitCoordinate(r.bottom) };
+}
+
+SIZE limited(SIZE size)
+{
+    return { limitCoordinate(size.cx), limitCoordinate(size.cy) };
 }
 
 // Halves are taken in floating point and truncated toward zero.
@@ -40,18 +52,19 @@ std::vector<RECT> buttonRects(size_t count, int barWidth)
 
 int MessageBoxLayout::width(int messageWidth, int checkBoxCaptionWidth)
 {
-    const int withCheckBox = checkBoxWidth(checkBoxCaptionWidth) + 20 + 280;
-    const int withMessage = messageWidth + 88;
+    const int withCheckBox = checkBoxWidth(limitCoordinate(checkBoxCaptionWidth)) + 20 + 280;
+    const int withMessage = limitCoordinate(messageWidth) + 88;
     return std::min(std::max(withCheckBox, withMessage), kMaxWidth);
 }
 
 int MessageBoxLayout::height(int wrappedMessageHeight)
 {
-    return std::max(wrappedMessageHeight + 90, kMinHeight);
+    return std::max(limitCoordinate(wrappedMessageHeight) + 90, kMinHeight);
 }
 
 MessageBoxLayout MessageBoxLayout::arrange(SIZE box, const MessageBoxStyle& style, std::optional<int> checkBoxWidth)
 {
+    box = limited(box);
     const int w = box.cx;
     const int h = box.cy;
     MessageBoxLayout layout;
@@ -65,13 +78,15 @@ MessageBoxLayout MessageBoxLayout::arrange(SIZE box, const MessageBoxStyle& styl
     layout.message = rectAt(79, 28, w - 86, h - 68);
     layout.buttons = buttonRects(style.buttons.size(), w - 2);
     if (checkBoxWidth)
-        layout.checkBox = rectAt(10, kBarHeight - 30, *checkBoxWidth, kButtonHeight);
+        layout.checkBox = rectAt(10, kBarHeight - 30, limitCoordinate(*checkBoxWidth), kButtonHeight);
     return layout;
 }
 
-POINT MessageBoxLayout::position(SIZE box, const std::optional<RECT>& owner, const RECT& workArea)
+POINT MessageBoxLayout::position(SIZE size, const std::optional<RECT>& owner, const RECT& area)
 {
-    const RECT& around = owner ? *owner : workArea;
+    const SIZE box = limited(size);
+    const RECT workArea = limited(area);
+    const RECT around = limited(owner ? *owner : area);
     const int x = around.left + half(around.right - around.left - box.cx);
     const int y = around.top + half(around.bottom - around.top - box.cy);
     return { keepInside(x, box.cx, workArea.left, workArea.right),
@@ -85,6 +100,6 @@ BYTE MessageBoxLayout::opacity(int requested)
 
 RECT MessageBoxLayout::inWindow(const RECT& inBar) const
 {
-    return { inBar.left + bottomBar.left, inBar.top + bottomBar.top, inBar.right + bottomBar.left,
-        inBar.bottom + bottomBar.top };
+    const RECT r = limited(inBar);
+    return { r.left + bottomBar.left, r.top + bottomBar.top, r.right + bottomBar.left, r.bottom + bottomBar.top };
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/CoordinateLimits.h"
 #include "msgbox/MessageBoxStyle.h"
 
 // Where every part of the box goes, from its size alone. Widths and heights of texts are
@@ -29,10 +30,10 @@ struct MessageBoxLayout {
     static MessageBoxLayout arrange(SIZE box, const MessageBoxStyle& style, std::optional<int> checkBoxWidth);
 
     // Text widths are those measureTextWidth returns (floored plus one).
-    static int checkBoxWidth(int captionWidth) { return captionWidth + 20; }
+    static int checkBoxWidth(int captionWidth) { return limitCoordinate(captionWidth) + 20; }
     static int width(int messageWidth, int checkBoxCaptionWidth);
     // The width the message is measured and wrapped at.
-    static int wrapWidth(int boxWidth) { return boxWidth - 88; }
+    static int wrapWidth(int boxWidth) { return limitCoordinate(boxWidth) - 88; }
     static int height(int wrappedMessageHeight);
 
     // Centred on the owner's rectangle, or in the work area without one, then moved

@@ -10,10 +10,31 @@ constexpr COLORREF kButtonColour = 0xDDCA22;
 constexpr COLORREF kGradientBlue = 0xB26600;
 constexpr std::uint32_t kButtonSkinSeparator = 0x7F007F;
 
+// The strips are cut once per program and keep only bytes, no GDI+ objects; each box
+// decodes just the frames it shows.
+const ImageCodec& buttonStrip()
+{
+    static const ImageCodec strip = [] {
+        ImageCodec codec;
+        codec.LoadStrip(kButtonSkin.bytes(), kButtonSkinSeparator);
+        return codec;
+    }();
+    return strip;
+}
+
+const ImageCodec& iconStrip()
+{
+    static const ImageCodec strip = [] {
+        ImageCodec codec;
+        codec.LoadStrip(kMessageBoxIcons.bytes());
+        return codec;
+    }();
+    return strip;
+}
+
 NineGridImage buttonSkin()
 {
-    ImageCodec strip;
-    strip.LoadStrip(kButtonSkin.bytes(), kButtonSkinSeparator);
+    const ImageCodec& strip = buttonStrip();
     NineGridImage skin;
     skin.LoadStates(strip.GetFrame(1), ByteView(strip.GetFrame(2)), ByteView(strip.GetFrame(3)));
     return skin;
@@ -78,14 +99,12 @@ void SkinMessageBox::buildIcon()
     MessageBeep(m_style.beep);
     if (!m_layout.icon)
         return;
-    ImageCodec icons;
-    icons.LoadStrip(kMessageBoxIcons.bytes());
     PictureOptions picture;
     picture.x = m_layout.icon->left;
     picture.y = m_layout.icon->top;
     picture.width = m_layout.icon->right - m_layout.icon->left;
     picture.height = m_layout.icon->bottom - m_layout.icon->top;
-    picture.image = icons.GetFrame(static_cast<int>(m_style.icon));
+    picture.image = iconStrip().GetFrame(static_cast<int>(m_style.icon));
     picture.mode = 0;
     m_iconPicture.create(m_openWindow, picture);
 }

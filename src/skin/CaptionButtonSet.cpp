@@ -1,5 +1,6 @@
 #include "skin/CaptionButtonSet.h"
 
+#include "core/CoordinateLimits.h"
 #include "skin/WindowOptions.h"
 
 namespace {
@@ -61,6 +62,9 @@ int captionStripWidth(int mask, int style)
 
 POINT captionStripOrigin(int clientWidth, int stripWidth, int borderWidth, int style)
 {
+    clientWidth = limitCoordinate(clientWidth);
+    stripWidth = limitCoordinate(stripWidth);
+    borderWidth = limitCoordinate(borderWidth);
     // The frames carry a little margin of their own; without a border the strip sits flush.
     const bool bordered = borderWidth >= 1;
     const int x = clientWidth - stripWidth - borderWidth + (bordered ? 2 : 0);

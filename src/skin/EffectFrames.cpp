@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/CoordinateLimits.h"
+
 namespace {
 
 constexpr int kFrames = 10;
@@ -12,6 +14,11 @@ constexpr int kTurnFrames = 20;
 int truncated(double value)
 {
     return static_cast<int>(value);
+}
+
+EffectRect limited(const EffectRect& r)
+{
+    return { limitCoordinate(r.x), limitCoordinate(r.y), limitCoordinate(r.width), limitCoordinate(r.height) };
 }
 
 using Step = std::function<void(int frame, EffectRect& rect)>;
@@ -150,6 +157,7 @@ std::vector<EffectFrame> switchingOff(const EffectRect& window)
 
 int turnAngle(int frame, bool show)
 {
+    frame = limitCoordinate(frame);
     const int angle = show ? 9 * frame : 180 - 9 * frame;
     return angle > 90 ? angle + 180 : angle;
 }
@@ -159,8 +167,9 @@ int showEffectMargin(int effect)
     return effect == 3 ? 24 : 0;
 }
 
-std::vector<EffectFrame> showEffectFrames(const EffectRect& window, std::optional<int> effect)
+std::vector<EffectFrame> showEffectFrames(const EffectRect& original, std::optional<int> effect)
 {
+    const EffectRect window = limited(original);
     const int dw = truncated(window.width / 10.0);
     const int dh = truncated(window.height / 10.0);
     const EffectRect& w = window;
@@ -240,8 +249,9 @@ std::vector<EffectFrame> showEffectFrames(const EffectRect& window, std::optiona
     }
 }
 
-std::vector<EffectFrame> hideEffectFrames(const EffectRect& window, int effect)
+std::vector<EffectFrame> hideEffectFrames(const EffectRect& original, int effect)
 {
+    const EffectRect window = limited(original);
     const int dw = truncated(window.width / 10.0);
     const int dh = truncated(window.height / 10.0);
     const EffectRect& w = window;

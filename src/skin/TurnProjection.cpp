@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/CoordinateLimits.h"
+
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -10,6 +12,13 @@ constexpr double kScale = 0.8;
 // Pixel centres on the edge shared by the two triangles belong to both, so no seam opens.
 constexpr double kEdgeTolerance = 1e-9;
 constexpr int kOne = 1 << 16;
+// Fixed-point source positions are kept within this, so a row of steps stays inside 64 bits.
+constexpr double kFixedLimit = 8589934592.0;
+
+std::int64_t toFixed(double sourcePixels)
+{
+    return static_cast<std::int64_t>(limitReal(sourcePixels * kOne, -kFixedLimit, kFixedLimit));
+}
 
 // Two pixels mixed by `weight` 0..256 of the second, all four channels at once.
 std::uint32_t mix(std::uint32_t first, std::uint32_t second, std::uint32_t weight)
@@ -22,12 +31,12 @@ std::uint32_t mix(std::uint32_t first, std::uint32_t second, std::uint32_t weigh
 
 // The premultiplied pixel at (x, y), in 16.16 fixed-point source pixels, between the four
 // nearest pixel centres; edges repeat outward.
-std::uint32_t sampleBilinear(const PixelView& source, int x, int y)
+std::uint32_t sampleBilinear(const PixelView& source, std::int64_t x, std::int64_t y)
 {
-    x = std::clamp(x - kOne / 2, 0, (source.width - 1) * kOne);
-    y = std::clamp(y - kOne / 2, 0, (source.height - 1) * kOne);
-    const int left = x >> 16;
-    const int top = y >> 16;
+    x = std::clamp<std::int64_t>(x - kOne / 2, 0, std::int64_t(source.width - 1) * kOne);
+    y = std::clamp<std::int64_t>(y - kOne / 2, 0, std::int64_t(source.height - 1) * kOne);
+    const auto left = static_cast<int>(x >> 16);
+    const auto top = static_cast<int>(y >> 16);
     const int right = std::min(left + 1, source.width - 1);
     const int bottom = std::min(top + 1, source.height - 1);
     const auto fx = static_cast<std::uint32_t>(x >> 8 & 0xFF);
@@ -57,9 +66,9 @@ void keepNonNegative(const Linear& value, double y, int& first, int& last)
     }
     const double bound = (-kEdgeTolerance - atRowStart) / value.dx;
     if (value.dx > 0)
-        first = std::max(first, static_cast<int>(std::ceil(bound)));
+        first = std::max(first, static_cast<int>(std::ceil(limitReal(bound, first - 1.0, last + 1.0))));
     else
-        last = std::min(last, static_cast<int>(std::floor(bound)));
+        last = std::min(last, static_cast<int>(std::floor(limitReal(bound, first - 1.0, last + 1.0))));
 }
 
 }  // namespace
@@ -110,12 +119,14 @@ void mapTriangle(const PixelView& target, const PixelView& source, const std::ar
     const Linear sourceX = sourceAlong(&TurnPoint::x);
     const Linear sourceY = sourceAlong(&TurnPoint::y);
     // Fixed-point steps keep floating point out of the inner loop.
-    const auto stepX = static_cast<int>(sourceX.dx * kOne);
-    const auto stepY = static_cast<int>(sourceY.dx * kOne);
+    const std::int64_t stepX = toFixed(sourceX.dx);
+    const std::int64_t stepY = toFixed(sourceY.dx);
 
-    const int top = std::max(0, static_cast<int>(std::floor(std::min({ to[0].y, to[1].y, to[2].y }))));
-    const int bottom
-        = std::min(target.height - 1, static_cast<int>(std::ceil(std::max({ to[0].y, to[1].y, to[2].y }))));
+    const double rows = target.height;
+    const int top
+        = std::max(0, static_cast<int>(std::floor(limitReal(std::min({ to[0].y, to[1].y, to[2].y }), -1, rows))));
+    const int bottom = std::min(
+        target.height - 1, static_cast<int>(std::ceil(limitReal(std::max({ to[0].y, to[1].y, to[2].y }), -1, rows))));
     for (int y = top; y <= bottom; ++y) {
         int first = 0;
         int last = target.width - 1;
@@ -124,8 +135,8 @@ void mapTriangle(const PixelView& target, const PixelView& source, const std::ar
         keepNonNegative(l2, y, first, last);
         if (first > last)
             continue;
-        auto sx = static_cast<int>(sourceX.at(first + 0.5, y + 0.5) * kOne);
-        auto sy = static_cast<int>(sourceY.at(first + 0.5, y + 0.5) * kOne);
+        std::int64_t sx = toFixed(sourceX.at(first + 0.5, y + 0.5));
+        std::int64_t sy = toFixed(sourceY.at(first + 0.5, y + 0.5));
         std::uint32_t* pixel = target.bits + static_cast<std::size_t>(y) * target.width + first;
         for (int x = first; x <= last; ++x, sx += stepX, sy += stepY)
             *pixel++ = sampleBilinear(source, sx, sy);

@@ -3,6 +3,7 @@
 #include "drawing/Bitmap.h"
 #include "imaging/ImageCodec.h"
 #include "imaging/Pictures.h"
+#include "imaging/SkinPictures.h"
 
 namespace {
 // Frame n (1-based) is filled with a colour of its own so cuts can be told apart.
@@ -139,5 +140,36 @@ TEST(ImageCodecFixedSplit, MarkingTheCentreMakesNineGridFrames)
     for (int y = 0; y < 24; ++y) {
         const bool marker = y == 11 || y == 13;
         EXPECT_EQ(frame.GetPixel(1, y) == kMagenta, marker) << "row " << y;
+    }
+}
+
+// Frames are encoded on first use from the strip's pixels; their bytes must be exactly those
+// of cutting the same area from the decoded strip and saving it as PNG.
+TEST(ImageCodecStrip, FramesAreByteForByteTheCutAndEncodedAreas)
+{
+    struct StripCase {
+        const EmbeddedFile* picture;
+        std::uint32_t separator;
+        int frames;
+    };
+    const StripCase cases[] = { { &kCheckBoxStrip, 0xFF00FF, 6 }, { &kRadioStrip, 0x7F007F, 5 },
+        { &kButtonSkin, 0x7F007F, 3 }, { &kMessageBoxIcons, 0xFF00FF, 4 }, { &kCaptionButtons, 0x7F007F, 30 },
+        { &kCaptionButtonsAlt, 0xFF00FF, 18 } };
+    for (const StripCase& c : cases) {
+        ImageCodec codec;
+        ASSERT_EQ(codec.LoadStrip(c.picture->bytes(), c.separator), c.frames);
+        Bitmap strip;
+        ASSERT_TRUE(strip.LoadFromBytes(c.picture->bytes()));
+        int left = 0;
+        for (int n = 1; n <= c.frames; ++n) {
+            const int width = codec.GetFrameWidth(n);
+            Bitmap cut;
+            ASSERT_TRUE(strip.CloneArea({ float(left), 0, float(width), float(strip.GetHeight()) },
+                PixelFormat32bppARGB, cut));
+            EXPECT_EQ(codec.GetFrame(n), cut.SaveToBytes(kPngFormat)) << "frame " << n << " of " << c.frames;
+            // Asked again, the frame gives the same bytes.
+            EXPECT_EQ(codec.GetFrame(n), codec.GetFrame(n));
+            left += width + 1;
+        }
     }
 }
