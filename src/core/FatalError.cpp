@@ -3,12 +3,13 @@
 #include <windows.h>
 
 #include "core/Runtime.h"
+#include "core/ValueFunctions.h"
 
 std::wstring fatalErrorText(int code, const std::wstring& message)
 {
     std::wstring text = L"运行时出错!\r\n\r\n";
     if (code != 0)
-        text += L"错误代码：" + std::to_wstring(code) + L"\r\n\r\n";
+        text += L"错误代码：" + numberToText(code) + L"\r\n\r\n";
     if (!message.empty())
         text += L"错误信息：" + message + L"\r\n";
     return text;

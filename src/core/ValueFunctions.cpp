@@ -2,20 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "core/CoordinateLimits.h"
 #include "core/FatalError.h"
 
 namespace {
-
-std::wstring formatted(const char* format, double value)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return std::wstring(buffer, buffer + std::strlen(buffer));
-}
 
 // The bytes from the 1-based start, clipped to the array.
 void copyClipped(const ByteArray& bytes, int start, std::size_t length, void* target)
@@ -32,17 +24,17 @@ void copyClipped(const ByteArray& bytes, int start, std::size_t length, void* ta
 
 std::wstring numberToText(int value)
 {
-    return std::to_wstring(value);
-}
-
-std::wstring numberToText(double value)
-{
-    return formatted("%.13g", value);
-}
-
-std::wstring numberToText(float value)
-{
-    return formatted("%.6g", value);
+    // Digits by hand: the library's formatting would bring a whole printf into the program.
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    wchar_t digits[12];
+    wchar_t* first = digits + 12;
+    do {
+        *--first = static_cast<wchar_t>(L'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        *--first = L'-';
+    return std::wstring(first, digits + 12);
 }
 
 std::string spaces(int count)

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/ValueFunctions.h"
+
 MessageBoxCountdown::MessageBoxCountdown(std::wstring title, int seconds)
     : m_title(std::move(title))
     , m_seconds(seconds > 0 ? seconds : 0)
@@ -12,7 +14,7 @@ std::wstring MessageBoxCountdown::caption() const
 {
     if (!active())
         return m_title;
-    return m_title + L"【倒计时：" + std::to_wstring(remaining()) + L"】";
+    return m_title + L"【倒计时：" + numberToText(remaining()) + L"】";
 }
 
 bool MessageBoxCountdown::tick()

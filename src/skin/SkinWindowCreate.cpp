@@ -1,5 +1,6 @@
 #include "skin/SkinWindow.h"
 
+#include "core/ValueFunctions.h"
 #include "element/SkinConstants.h"
 #include "element/WindowRegistry.h"
 #include "imaging/SkinImage.h"
@@ -68,7 +69,7 @@ HWND SkinWindow::createWindow(const WindowOptions& options)
 
     const int index = WindowRegistry::instance().acquire(this);
     setId(index);
-    m_className = skin::kWindowClassPrefix + std::to_wstring(index);
+    m_className = skin::kWindowClassPrefix + numberToText(index);
     UnregisterClassW(m_className.c_str(), module);
     registerSkinClass(m_className.c_str(), &windowProcedure);
 
