@@ -142,8 +142,9 @@ void exercise(ByteView bytes)
         EXPECT_TRUE(codec.GetFrame(1).empty());
     }
     // A frame is encoded when asked for: it decodes to its own size.
-    if (decodable && frames >= 1 && codec.GetFrameWidth(1) > 0 && width <= 2000 && height <= 2000)
+    if (decodable && frames >= 1 && codec.GetFrameWidth(1) > 0 && width <= 2000 && height <= 2000) {
         EXPECT_EQ(decode(codec.GetFrame(1)).GetWidth(), codec.GetFrameWidth(1));
+    }
     int total = 0;
     for (int n = 1; n <= frames; ++n)
         total += codec.GetFrameWidth(n);
