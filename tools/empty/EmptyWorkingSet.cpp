@@ -1,8 +1,9 @@
 // empty.exe {pid | task-name}: empties the working set of one process, or of every
-// process whose image name matches, so its pages go back to the system.
+// process whose image name matches, so its pages go back to the system. It uses no C
+// runtime, so it stays a few kilobytes: text goes out through the console handles.
 #include <windows.h>
+#include <shellapi.h>
 #include <tlhelp32.h>
-#include <stdio.h>
 
 namespace {
 
@@ -18,6 +19,50 @@ enum ExitCode : int {
     kNoMatch = 2,
     kTrimFailed = 3,
 };
+
+// Writes narrow text, or wide text in the system code page, to a standard handle.
+void write(DWORD handle, const char* text)
+{
+    DWORD written = 0;
+    WriteFile(GetStdHandle(handle), text, static_cast<DWORD>(lstrlenA(text)), &written, nullptr);
+}
+
+void write(DWORD handle, const wchar_t* text)
+{
+    char narrow[MAX_PATH * 2];
+    int length = WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
+    if (length > 0)
+        write(handle, narrow);
+}
+
+void write(DWORD handle, DWORD number)
+{
+    char digits[11];
+    char* first = digits + 10;
+    *first = '\0';
+    do {
+        *--first = static_cast<char>('0' + number % 10);
+        number /= 10;
+    } while (number != 0);
+    write(handle, first);
+}
+
+// One line on the error stream: the parts in order, then a newline.
+template <typename... Parts>
+void complain(Parts... parts)
+{
+    (write(STD_ERROR_HANDLE, parts), ...);
+    write(STD_ERROR_HANDLE, "\n");
+}
+
+bool isForbiddenInName(wchar_t c)
+{
+    for (const wchar_t* forbidden = kForbiddenInName; *forbidden; ++forbidden) {
+        if (*forbidden == c)
+            return true;
+    }
+    return false;
+}
 
 // A decimal argument always means a pid, even when it is too large to be one.
 bool isDecimal(const wchar_t* text)
@@ -48,7 +93,7 @@ bool isValidName(const wchar_t* text)
 {
     size_t length = 0;
     for (; text[length]; ++length) {
-        if (text[length] < L' ' || wcschr(kForbiddenInName, text[length]))
+        if (text[length] < L' ' || isForbiddenInName(text[length]))
             return false;
     }
     // The stored image name must still fit after ".exe" is added.
@@ -64,14 +109,14 @@ struct NamePattern {
 void makePattern(const wchar_t* name, NamePattern* pattern)
 {
     pattern->exact = name;
-    size_t length = wcslen(name);
+    size_t length = static_cast<size_t>(lstrlenW(name));
     bool hasSuffix = length >= kSuffixChars && lstrcmpiW(name + length - kSuffixChars, kExeSuffix) == 0;
     if (hasSuffix) {
         pattern->withSuffix[0] = L'\0';
         return;
     }
-    wcscpy(pattern->withSuffix, name);
-    wcscat(pattern->withSuffix, kExeSuffix);
+    lstrcpyW(pattern->withSuffix, name);
+    lstrcatW(pattern->withSuffix, kExeSuffix);
 }
 
 bool matches(const NamePattern& pattern, const wchar_t* imageName)
@@ -101,10 +146,10 @@ ExitCode trimById(DWORD pid)
         return kSuccess;
     // OpenProcess reports a pid that names no process as an invalid parameter.
     if (error == ERROR_INVALID_PARAMETER) {
-        fprintf(stderr, "empty.exe: no process has the id %lu\n", pid);
+        complain("empty.exe: no process has the id ", pid);
         return kNoMatch;
     }
-    fprintf(stderr, "empty.exe: cannot trim process %lu (error %lu)\n", pid, error);
+    complain("empty.exe: cannot trim process ", pid, " (error ", error, ")");
     return kTrimFailed;
 }
 
@@ -114,7 +159,7 @@ ExitCode trimByName(const wchar_t* name)
     makePattern(name, &pattern);
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) {
-        fprintf(stderr, "empty.exe: cannot list processes (error %lu)\n", GetLastError());
+        complain("empty.exe: cannot list processes (error ", GetLastError(), ")");
         return kTrimFailed;
     }
     int matched = 0;
@@ -128,12 +173,12 @@ ExitCode trimByName(const wchar_t* name)
         DWORD error = trimProcess(entry.th32ProcessID);
         if (error != ERROR_SUCCESS) {
             ++failed;
-            fprintf(stderr, "empty.exe: cannot trim process %lu (error %lu)\n", entry.th32ProcessID, error);
+            complain("empty.exe: cannot trim process ", entry.th32ProcessID, " (error ", error, ")");
         }
     }
     CloseHandle(snapshot);
     if (matched == 0) {
-        fprintf(stderr, "empty.exe: no process is named %ls\n", name);
+        complain("empty.exe: no process is named ", name);
         return kNoMatch;
     }
     return failed == 0 ? kSuccess : kTrimFailed;
@@ -141,13 +186,11 @@ ExitCode trimByName(const wchar_t* name)
 
 ExitCode usage()
 {
-    fputs(kUsageText, stdout);
+    write(STD_OUTPUT_HANDLE, kUsageText);
     return kUsage;
 }
 
-} // namespace
-
-int wmain(int argc, wchar_t** argv)
+ExitCode run(int argc, wchar_t** argv)
 {
     if (argc != 2)
         return usage();
@@ -156,4 +199,16 @@ int wmain(int argc, wchar_t** argv)
         return parsePid(argv[1], &pid) ? trimById(pid) : usage();
     }
     return isValidName(argv[1]) ? trimByName(argv[1]) : usage();
+}
+
+} // namespace
+
+// The entry point itself: there is no runtime to call a main.
+extern "C" void emptyEntry()
+{
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    const ExitCode code = argv ? run(argc, argv) : kUsage;
+    LocalFree(argv);
+    ExitProcess(static_cast<UINT>(code));
 }
