@@ -37,7 +37,17 @@ median_of() {
   printf '%s\n' "${values[@]}" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
 }
 
+# start_ms: milliseconds for a program that starts and ends at once (empty.exe printing its
+# usage): what starting any process costs here, before it does anything.
+start_ms() {
+  local start
+  start=$(date +%s%N)
+  wine "$shipped/empty.exe" > /dev/null 2>&1
+  echo $((($(date +%s%N) - start) / 1000000))
+}
+
 wine cmd /c exit > /dev/null 2>&1  # starts the prefix's services once, outside the figures
+bare=$(for i in $(seq "$runs"); do start_ms; done | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
 kxfix=$(median_of "$shipped/kxfix.exe")
 platform=$(median_of "$helpers/platformbox.exe")
 script=$(median_of cmd /c "$(zpath "$batch")")
@@ -45,3 +55,4 @@ printf 'launch to visible box, median of %d: kxfix.exe %d ms, MessageBoxW %d ms,
   "$runs" "$kxfix" "$platform" "$script"
 awk -v k="$kxfix" -v p="$platform" -v s="$script" \
   'BEGIN { printf "  kxfix / MessageBoxW %.2f, kxfix / batch %.2f\n", k / p, k / s }'
+printf '  a process that starts and ends at once (empty.exe): %d ms\n' "$bare"
