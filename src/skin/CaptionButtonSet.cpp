@@ -7,7 +7,7 @@ namespace {
 
 struct StyleButton {
     int bit;
-    CaptionButtonSpec spec;
+    CaptionButtonLook look;
 };
 
 // Display order, left to right.
@@ -36,15 +36,15 @@ int closeButtonWidth(int style)
 
 } // namespace
 
-std::vector<CaptionButtonSpec> captionButtonsFor(int mask, int style)
+std::vector<CaptionButtonLook> captionButtonsFor(int mask, int style)
 {
-    std::vector<CaptionButtonSpec> buttons;
+    std::vector<CaptionButtonLook> buttons;
     if (style != 0 && style != 1)
         return buttons;
     mask |= kCaptionClose;
     for (const StyleButton& button : style == 0 ? kStyle0 : kStyle1)
         if (mask & button.bit)
-            buttons.push_back(button.spec);
+            buttons.push_back(button.look);
     return buttons;
 }
 

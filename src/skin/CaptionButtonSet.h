@@ -15,7 +15,7 @@ inline const wchar_t kCaptionTextSkin[] = L"换肤";
 inline const wchar_t kCaptionTextMenu[] = L"菜单";
 
 // One caption button: its strip frames and its text. Style 1 has no disabled frame.
-struct CaptionButtonSpec {
+struct CaptionButtonLook {
     const wchar_t* text = L"";
     int normalFrame = 0;
     int hotFrame = 0;
@@ -31,7 +31,7 @@ struct CaptionSwapFrames {
 
 // The buttons of a mask, left to right: skin, menu, minimise, maximise, close. Close is
 // always there; a style other than 0 or 1 has none.
-std::vector<CaptionButtonSpec> captionButtonsFor(int mask, int style);
+std::vector<CaptionButtonLook> captionButtonsFor(int mask, int style);
 
 // The strip's width for a mask; 0 for a style without buttons.
 int captionStripWidth(int mask, int style);

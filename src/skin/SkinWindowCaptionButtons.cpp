@@ -41,7 +41,7 @@ void SkinWindow::buildCaptionButtons(int mask)
     if (m_captionButtons.create(m_hwnd, captionSprites(m_captionButtonStyle), options) == 0)
         return;
     m_captionStripWidth = width;
-    for (const CaptionButtonSpec& button : captionButtonsFor(mask, m_captionButtonStyle)) {
+    for (const CaptionButtonLook& button : captionButtonsFor(mask, m_captionButtonStyle)) {
         CaptionItemOptions item;
         item.normalFrame = button.normalFrame;
         item.hotFrame = button.hotFrame;

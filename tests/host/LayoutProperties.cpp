@@ -148,7 +148,7 @@ void captionButtons(PropertyCheck& check, int rounds)
     for (int i = 0; i < rounds; ++i, check.count()) {
         const int mask = check.anyInt();
         const int style = check.between(-1, 3);
-        const std::vector<CaptionButtonSpec> buttons = captionButtonsFor(mask, style);
+        const std::vector<CaptionButtonLook> buttons = captionButtonsFor(mask, style);
         const int width = captionStripWidth(mask, style);
         check.expect((style == 0 || style == 1) == !buttons.empty(), "buttons only for styles 0 and 1", style);
         check.expect(width >= 0 && (width == 0) == buttons.empty(), "a strip as wide as its buttons", width);

@@ -20,10 +20,10 @@ namespace {
 
 constexpr int kAllButtons = 31;
 
-std::vector<std::wstring> textsOf(const std::vector<CaptionButtonSpec>& buttons)
+std::vector<std::wstring> textsOf(const std::vector<CaptionButtonLook>& buttons)
 {
     std::vector<std::wstring> texts;
-    for (const CaptionButtonSpec& button : buttons)
+    for (const CaptionButtonLook& button : buttons)
         texts.push_back(button.text);
     return texts;
 }
@@ -138,7 +138,7 @@ TEST(CaptionButtonSet, ButtonsWidthsAndPlacesFollowMaskAndStyle)
         EXPECT_EQ(textsOf(captionButtonsFor(set.mask, set.style)), set.texts) << set.mask << "/" << set.style;
     }
     // Style 1 has no disabled frames; its close button leads the strip.
-    const CaptionButtonSpec close = captionButtonsFor(0, 1).front();
+    const CaptionButtonLook close = captionButtonsFor(0, 1).front();
     EXPECT_EQ(close.normalFrame, 1);
     EXPECT_FALSE(close.disabledFrame.has_value());
 
