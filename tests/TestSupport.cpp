@@ -71,3 +71,20 @@ bool childProcessRunning(const std::wstring& fileName)
     }
     return false;
 }
+
+namespace {
+
+BOOL CALLBACK countWindow(HWND, LPARAM counter)
+{
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+} // namespace
+
+int threadWindowCount()
+{
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), &countWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}

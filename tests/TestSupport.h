@@ -20,3 +20,6 @@ bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 // True while a process this one started runs the program of that file name.
 bool childProcessRunning(const std::wstring& fileName);
+
+// The calling thread's top-level windows, hidden ones included.
+int threadWindowCount();

@@ -57,19 +57,6 @@ char discColour(std::uint32_t pixel)
     return '-';
 }
 
-BOOL CALLBACK countWindow(HWND, LPARAM counter)
-{
-    ++*reinterpret_cast<int*>(counter);
-    return TRUE;
-}
-
-int threadTopLevelWindows()
-{
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), &countWindow, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 // Titles the box's window is given while the countdown runs.
 std::vector<std::wstring>* titlesSeen = nullptr;
 const SkinMessageBox* titledBox = nullptr;
@@ -332,7 +319,7 @@ TEST(SkinMessageBoxRun, ShowWhileOpenGivesMinusOneAlsoFromInsideAHandler)
 TEST(SkinMessageBoxLifetime, HundredBoxesLeaveNothingBehind)
 {
     const int objectsBefore = liveNativeObjects();
-    const int windowsBefore = threadTopLevelWindows();
+    const int windowsBefore = threadWindowCount();
     const int timersBefore = threadtimers::running();
     SkinMessageBox box;
     for (int round = 0; round < 100; ++round) {
@@ -346,6 +333,6 @@ TEST(SkinMessageBoxLifetime, HundredBoxesLeaveNothingBehind)
     }
     settle(100);
     EXPECT_EQ(liveNativeObjects(), objectsBefore);
-    EXPECT_EQ(threadTopLevelWindows(), windowsBefore);
+    EXPECT_EQ(threadWindowCount(), windowsBefore);
     EXPECT_EQ(threadtimers::running(), timersBefore);
 }

@@ -50,23 +50,6 @@ HWND openAndShow(SkinWindow& window, const WindowOptions& options)
     return handle;
 }
 
-namespace {
-
-BOOL CALLBACK countWindow(HWND, LPARAM counter)
-{
-    ++*reinterpret_cast<int*>(counter);
-    return TRUE;
-}
-
-}  // namespace
-
-int threadWindowCount()
-{
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), &countWindow, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 ByteArray contactSheet(const std::vector<PushedFrame>& frames, const EffectRect& window)
 {
     constexpr int kGap = 8;

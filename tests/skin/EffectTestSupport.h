@@ -33,8 +33,6 @@ WindowOptions boxOptions(int showEffect, int hideEffect);
 // Opens the window and waits until its first show, effect included, is over.
 HWND openAndShow(SkinWindow& window, const WindowOptions& options);
 
-int threadWindowCount();
-
 // The frames side by side, rows of ten, each drawn at its alpha where it lies in a cell of
 // the window's size over a grey background; as PNG.
 ByteArray contactSheet(const std::vector<PushedFrame>& frames, const EffectRect& window);

@@ -31,19 +31,6 @@ std::wstring className(HWND window)
     return name;
 }
 
-BOOL CALLBACK countWindow(HWND, LPARAM counter)
-{
-    ++*reinterpret_cast<int*>(counter);
-    return TRUE;
-}
-
-int threadTopLevelWindows()
-{
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), &countWindow, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 void destroy(HWND window)
 {
     DestroyWindow(window);
@@ -234,7 +221,7 @@ TEST(SkinWindowModal, ClosingCallbackOtherThanOneKeepsTheWindowOpen)
 TEST(SkinWindowLifetime, HundredWindowsWithControlsLeaveNoNativeObjectBehind)
 {
     const int before = liveNativeObjects();
-    const int windowsBefore = threadTopLevelWindows();
+    const int windowsBefore = threadWindowCount();
     const int timersBefore = threadtimers::running();
     for (int round = 0; round < 100; ++round) {
         SkinWindow skinWindow;
@@ -307,6 +294,6 @@ TEST(SkinWindowLifetime, HundredWindowsWithControlsLeaveNoNativeObjectBehind)
         destroy(window);
     }
     EXPECT_EQ(liveNativeObjects(), before);
-    EXPECT_EQ(threadTopLevelWindows(), windowsBefore);
+    EXPECT_EQ(threadWindowCount(), windowsBefore);
     EXPECT_EQ(threadtimers::running(), timersBefore);
 }

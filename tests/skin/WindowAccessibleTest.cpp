@@ -95,19 +95,6 @@ struct AccessibleWindow : testing::Test {
     }
 };
 
-BOOL CALLBACK countWindow(HWND, LPARAM counter)
-{
-    ++*reinterpret_cast<int*>(counter);
-    return TRUE;
-}
-
-int threadWindows()
-{
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), &countWindow, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 bool sameRect(const RECT& a, const RECT& b)
 {
     return EqualRect(&a, &b) != FALSE;
@@ -212,7 +199,7 @@ TEST(WindowAccessibleLifetime, HundredWindowsQueriedAndClosedLeaveNothingBehind)
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const long objectsBefore = WindowAccessible::liveCount();
     const int nativeBefore = liveNativeObjects();
-    const int windowsBefore = threadWindows();
+    const int windowsBefore = threadWindowCount();
     for (int round = 0; round < 100; ++round) {
         SkinWindow window;
         SkinButton button;
@@ -232,7 +219,7 @@ TEST(WindowAccessibleLifetime, HundredWindowsQueriedAndClosedLeaveNothingBehind)
     }
     EXPECT_EQ(WindowAccessible::liveCount(), objectsBefore);
     EXPECT_EQ(liveNativeObjects(), nativeBefore);
-    EXPECT_EQ(threadWindows(), windowsBefore);
+    EXPECT_EQ(threadWindowCount(), windowsBefore);
 }
 
 TEST(AccessibleReadingOrder, PreferredFirstThenTabOrderWithoutRepeats)
