@@ -1,12 +1,15 @@
 #include "drawing/Bitmap.h"
 
 #include "drawing/Graphics.h"
+#include "drawing/PngChunks.h"
 
 using namespace flat;
 
 bool Bitmap::LoadFromBytes(ByteView bytes, bool useColourManagement)
 {
     Dispose();
+    if (pngChunksRunPastEnd(bytes))
+        return recordStatus(flat::GenericError);
     IStream* source = stream().Create(bytes);
     GpBitmap* loaded = nullptr;
     const GpStatus status = useColourManagement ? GdipCreateBitmapFromStreamICM(source, &loaded)

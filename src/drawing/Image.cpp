@@ -2,6 +2,8 @@
 
 #include <objbase.h>
 
+#include "drawing/PngChunks.h"
+
 using namespace flat;
 
 namespace {
@@ -44,6 +46,8 @@ bool Image::Dispose()
 bool Image::LoadFromBytes(ByteView bytes, bool useColourManagement)
 {
     Dispose();
+    if (pngChunksRunPastEnd(bytes))
+        return recordStatus(flat::GenericError);
     IStream* source = m_stream.Create(bytes);
     GpImage* image = nullptr;
     const GpStatus status = useColourManagement ? GdipLoadImageFromStreamICM(source, &image)

@@ -6,3 +6,4 @@
 void checkLayouts(PropertyCheck& check, int rounds);
 void checkGeometry(PropertyCheck& check, int rounds);
 void checkValues(PropertyCheck& check, int rounds);
+void checkPngChunks(PropertyCheck& check, int rounds);

@@ -13,6 +13,7 @@ int main()
     checkLayouts(check, perGroup);
     checkGeometry(check, perGroup / 4);
     checkValues(check, perGroup);
+    checkPngChunks(check, perGroup);
     std::printf("pure properties: %ld generated cases, %ld failed\n", check.cases(), check.failures());
     return check.failures() == 0 ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 
 #include "drawing/Bitmap.h"
 #include "drawing/Graphics.h"
+#include "drawing/Image.h"
 #include "drawing/LiveObjects.h"
 #include "imaging/ImageCodec.h"
 #include "imaging/NineGridImage.h"
@@ -193,6 +194,47 @@ TEST(Robustness, EmptyBytesGiveTheFailureValues)
     EXPECT_FALSE(hasNineGridMarkers(empty));
     EXPECT_EQ(sampleColour(empty), 0u);
     EXPECT_EQ(decode(edgeFade(empty)).GetWidth(), 0);
+}
+
+// Bytes whose chunks run past their end never reach the decoder: one that reads the missing
+// bytes from memory took the whole process down. A stale length on the end marker is harmless.
+TEST(Robustness, PicturesCutShortAreTurnedAway)
+{
+    const ByteView tick = kTickPicture.bytes();
+    const ByteArray whole(tick.data, tick.data + tick.size);
+    const std::size_t marker = chunkRanges(whole).back().first;
+    auto withTail = [&](std::initializer_list<std::uint8_t> tail) {
+        ByteArray bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(marker));
+        bytes.insert(bytes.end(), tail);
+        return bytes;
+    };
+    const struct {
+        const char* name;
+        ByteArray bytes;
+        int width;
+    } cases[] = {
+        { "a text chunk claiming 1 MB before the end marker",
+            withTail({ 0, 0x10, 0, 0, 't', 'E', 'X', 't', 'a', 'b', 'c', 0, 0, 0, 0, 0, 0, 0, 0, 'I', 'E', 'N', 'D',
+                0xAE, 0x42, 0x60, 0x82 }),
+            0 },
+        { "the end marker's length and type both damaged",
+            withTail({ 0x29, 0, 0, 0, 'I', 0xFD, 'N', 'D', 0xAE, 0x42, 0x60, 0x82 }), 0 },
+        { "a chunk header cut in two", withTail({ 0, 0, 0 }), 0 },
+        { "the end marker with a stale length", withTail({ 0x29, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82 }),
+            13 },
+        { "bytes after the end marker", withTail({ 0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82, 1, 2, 3 }),
+            13 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bitmap bitmap;
+        EXPECT_EQ(bitmap.LoadFromBytes(c.bytes), c.width > 0);
+        EXPECT_EQ(bitmap.GetWidth(), c.width);
+        Image image;
+        EXPECT_EQ(image.LoadFromBytes(c.bytes), c.width > 0);
+        ImageCodec codec;
+        EXPECT_EQ(codec.LoadStrip(c.bytes), 1);
+    }
 }
 
 TEST(Robustness, DamagedSkinPicturesNeverCrash)
