@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/Program.h"
+#include "msgbox/SkinMessageBox.h"
 #include "core/EmbeddedFile.h"
 #include "core/Process.h"
 #include "core/Runtime.h"
@@ -63,7 +64,7 @@ RepairOutcome repairOutcome(bool wow64, bool repaired)
                     : RepairOutcome{index, kFailed, kFailedTitle, MB_ICONEXCLAMATION};
 }
 
-bool writeAndRunAgent(const std::wstring& path, ByteView agent, DWORD timeoutMs)
+bool writeAndRunAgent(const std::wstring& path, ByteView agent, DWORD timeoutMs, const std::function<void()>& whileRunning)
 {
     // A failed write must never start whatever older file lies at the path.
     if (!writeFile(path, {agent}))
@@ -77,6 +78,8 @@ bool writeAndRunAgent(const std::wstring& path, ByteView agent, DWORD timeoutMs)
     }
     if (!agentProcess)
         return false;
+    if (whileRunning)
+        whileRunning();
     ProcessEnd end = waitForProcess(agentProcess.get(), timeoutMs);
     return end.result == WaitResult::exited && end.exitCode == 0;
 }
@@ -85,7 +88,8 @@ void repairAutostart(HWND startupWindow)
 {
     bool wow64 = hasWow64Directory();
     ByteView agent = (wow64 ? kRepairAgent64 : kRepairAgent32).bytes();
-    bool repaired = writeAndRunAgent(agentPath(), agent);
+    // The agent starts as a process of its own; the box's pictures and font load meanwhile.
+    bool repaired = writeAndRunAgent(agentPath(), agent, kAgentTimeoutMs, SkinMessageBox::prepare);
 
     RepairOutcome outcome = repairOutcome(wow64, repaired);
     messageBoxes()[outcome.messageBoxIndex].show(startupWindow, outcome.message, outcome.style, outcome.title);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "core/Bytes.h"
@@ -35,8 +36,10 @@ RepairOutcome repairOutcome(bool wow64, bool repaired);
 UniqueKernelHandle lockIfUnchanged(const std::wstring& path, ByteView expected);
 
 // Writes the agent, keeps it locked against replacement until it has started, and waits
-// for it. True only when the agent reported that the value was written and read back.
-bool writeAndRunAgent(const std::wstring& path, ByteView agent, DWORD timeoutMs = kAgentTimeoutMs);
+// for it; `whileRunning`, when given, runs between the start and the wait. True only when
+// the agent reported that the value was written and read back.
+bool writeAndRunAgent(const std::wstring& path, ByteView agent, DWORD timeoutMs = kAgentTimeoutMs,
+    const std::function<void()>& whileRunning = {});
 
 // Runs the repair and reports it in a box owned by the start-up window. However the box was
 // closed, it then removes the agent file and queues the start-up window's destruction, which

@@ -62,6 +62,13 @@ int SkinMessageBox::show(HWND owner, const std::wstring& message, int style, con
     return m_result;
 }
 
+void SkinMessageBox::prepare()
+{
+    prepareStrips();
+    // The first text measured in a face loads the face; later ones find it loaded.
+    measureTextWidth(L"确定", kFace, kMessageTextSize, 0);
+}
+
 SIZE SkinMessageBox::measureBox()
 {
     const int captionWidth = measureTextWidth(m_request.checkBoxText, kFace, kCheckBoxTextSize);

@@ -37,6 +37,10 @@ public:
         int* checkResult = nullptr, int opacity = 250, const std::vector<std::wstring>& buttonTexts = {},
         int countdownSeconds = 0);
 
+    // Loads what every box is drawn with: the button and icon strips and the text font. Boxes
+    // built afterwards skip that work, so a caller that has to wait anyway calls this first.
+    static void prepare();
+
     bool isOpen() const { return m_showing; }
     // The box's window while it is open; null otherwise.
     HWND openWindow() const { return m_openWindow; }
@@ -49,6 +53,8 @@ public:
     const MessageBoxLayout& layout() const { return m_layout; }
 
 private:
+    static void prepareStrips();
+
     // What show was given; cleared again when the window goes.
     struct Request {
         HWND owner = nullptr;

@@ -42,6 +42,14 @@ NineGridImage buttonSkin()
 
 } // namespace
 
+void SkinMessageBox::prepareStrips()
+{
+    // The button frames are in every box; each icon frame is cut when a box first shows it.
+    for (int state = 1; state <= 3; ++state)
+        buttonStrip().GetFrame(state);
+    iconStrip();
+}
+
 void SkinMessageBox::buildContents(HWND window)
 {
     m_openWindow = window;

@@ -67,7 +67,9 @@ protected:
 TEST_F(WriteAndRunAgent, SucceedsOnlyWhenTheAgentExitsWithZero)
 {
     const std::wstring path = m_folder + L"babtbbc.exe";
-    EXPECT_TRUE(writeAndRunAgent(path, m_marker));
+    int meanwhile = 0;
+    EXPECT_TRUE(writeAndRunAgent(path, m_marker, kAgentTimeoutMs, [&] { ++meanwhile; }));
+    EXPECT_EQ(meanwhile, 1);
     EXPECT_TRUE(fileExists(path + L".ran"));
     EXPECT_TRUE(deleteFile(path));
 
@@ -79,7 +81,9 @@ TEST_F(WriteAndRunAgent, FailsWhenTheAgentCannotStartOrDoesNotEndInTime)
 {
     const std::wstring path = m_folder + L"slow.exe";
     ByteArray notAProgram = {'M', 'Z', 0, 0};
-    EXPECT_FALSE(writeAndRunAgent(path, notAProgram));
+    int meanwhile = 0;
+    EXPECT_FALSE(writeAndRunAgent(path, notAProgram, kAgentTimeoutMs, [&] { ++meanwhile; }));
+    EXPECT_EQ(meanwhile, 0);
     EXPECT_FALSE(writeAndRunAgent(path, m_marker, 0));
 }
 

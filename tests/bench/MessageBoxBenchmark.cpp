@@ -98,11 +98,13 @@ int main()
     const double framework = msSince(start);
     start = nowMs();
     const ByteView agent = (hasWow64Directory() ? kRepairAgent64 : kRepairAgent32).bytes();
-    const bool ran = writeAndRunAgent(agentPath(), agent);
+    // As the program does it: the box's pictures and font load while the agent runs.
+    const bool ran = writeAndRunAgent(agentPath(), agent, kAgentTimeoutMs, SkinMessageBox::prepare);
     deleteAgentFile();
     const double agentRun = msSince(start);
-    std::printf("the repair in-process, ms: framework start-up %7.1f, agent written and run %7.1f%s\n", framework,
-        agentRun, ran ? "" : " (the agent did not run)");
+    std::printf("the repair in-process, ms: framework start-up %7.1f, agent written and run (the box prepared "
+                "meanwhile) %7.1f%s\n",
+        framework, agentRun, ran ? "" : " (the agent did not run)");
 
     const DWORD thread = GetCurrentThreadId();
     HHOOK after = SetWindowsHookExW(WH_CALLWNDPROCRET, afterMessage, nullptr, thread);
