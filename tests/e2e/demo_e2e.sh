@@ -6,7 +6,9 @@ set -uo pipefail
 bin=$1
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${KXFIX_E2E_DISPLAY:-}" ]; then
-  KXFIX_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  # Cases start side by side: each looks for a free display from a place of its own, so two
+  # seldom reach for the same number in the same instant.
+  KXFIX_E2E_DISPLAY=1 exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 source "$here/../../scripts/lib.sh"
 source "$here/../wine_checks.sh"
