@@ -50,12 +50,25 @@ expect_box() {
   if [ -z "$box_id" ]; then
     fail "no box titled $1 appeared"
     shoot "e2e-$case-missing"
+    describe_screen
     return 1
   fi
   settle_picture
   shots=$((shots + 1))
   shoot "e2e-$case-$shots"
   pass "box titled $1 shown (build/artifacts/e2e-$case-$shots.png)"
+}
+
+# describe_screen: what there was instead, so a failure on another machine can be read from
+# its log alone.
+describe_screen() {
+  local id names=
+  for id in $(xdotool search --onlyvisible --name '' 2> /dev/null); do
+    names+="[$(LANG=en_US.UTF-8 xdotool getwindowname "$id" 2> /dev/null)] "
+  done
+  echo "  windows shown: ${names:-none}"
+  echo "  Windows programs running: $(ps -eo etimes=,args= | grep -ai '[.]exe' | sed 's/  */ /g' | head -12 | tr '\n' ';')"
+  echo "  program output: $(tr -d '\r' < "$work/program.log" 2> /dev/null | tail -5 | tr '\n' ' ')"
 }
 
 # box_picture: the colour count and pixel signature of the box's area; nothing when its
