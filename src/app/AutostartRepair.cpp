@@ -3,12 +3,12 @@
 #include <cstring>
 
 #include "app/Program.h"
-#include "msgbox/SkinMessageBox.h"
 #include "core/EmbeddedFile.h"
 #include "core/Process.h"
 #include "core/Runtime.h"
 #include "core/ValueFunctions.h"
 #include "core/Win32Handles.h"
+#include "msgbox/SkinMessageBox.h"
 
 namespace {
 
@@ -64,7 +64,8 @@ RepairOutcome repairOutcome(bool wow64, bool repaired)
                     : RepairOutcome{index, kFailed, kFailedTitle, MB_ICONEXCLAMATION};
 }
 
-bool writeAndRunAgent(const std::wstring& path, ByteView agent, DWORD timeoutMs, const std::function<void()>& whileRunning)
+bool writeAndRunAgent(
+    const std::wstring& path, ByteView agent, DWORD timeoutMs, const std::function<void()>& whileRunning)
 {
     // A failed write must never start whatever older file lies at the path.
     if (!writeFile(path, {agent}))

@@ -88,7 +88,8 @@ void SkinToggle::render(skin::RedrawReason reason, bool animating, int frame)
         paintSwitch(reason);
         return;
     }
-    const bool crossFade = (reason == skin::RedrawReason::Hot || reason == skin::RedrawReason::Leave) && !isGlyphCheckBox();
+    const bool crossFade
+        = (reason == skin::RedrawReason::Hot || reason == skin::RedrawReason::Leave) && !isGlyphCheckBox();
     Surface picture;
     Surface* target = nullptr;
     if (crossFade) {
@@ -300,6 +301,7 @@ void SkinToggle::paintIndicatorCaption(Graphics& graphics, const RECT& face, int
     }
     Font captionFont;
     SolidBrush ink;
-    if (captionFont.Create(textFont.face, textFont.size, textFont.style, flat::UnitPixel) && ink.Create(toArgb(colour, kTextAlpha)))
+    if (captionFont.Create(textFont.face, textFont.size, textFont.style, flat::UnitPixel)
+        && ink.Create(toArgb(colour, kTextAlpha)))
         graphics.DrawString(text(), captionFont, ink, layout, format);
 }

@@ -144,7 +144,8 @@ void SkinToggle::paintSwitchCaption(Graphics& graphics) const
     const RectF layout = switchCaptionRect(m_switch, width(), on);
     const FontSpec& textFont = font();
     StringFormat format;
-    if (!format.GenericTypographic() || !format.SetAlignment(flat::StringAlignmentCenter) || !format.SetLineAlignment(flat::StringAlignmentCenter))
+    if (!format.GenericTypographic() || !format.SetAlignment(flat::StringAlignmentCenter)
+        || !format.SetLineAlignment(flat::StringAlignmentCenter))
         return;
     if (textFont.glow) {
         drawGlowText(graphics, caption, layout, textFont.colour, textFont.glowColour, glowTextStyle(textFont, format));

@@ -45,8 +45,8 @@ PixelSize Bitmap::GetRotatedSize(float angle) const
     return rotatedBoundingSize(GetWidth(), GetHeight(), angle);
 }
 
-bool Bitmap::RotateInto(
-    float angle, Bitmap& target, std::optional<std::uint32_t> backgroundArgb, std::optional<int> interpolationMode) const
+bool Bitmap::RotateInto(float angle, Bitmap& target, std::optional<std::uint32_t> backgroundArgb,
+    std::optional<int> interpolationMode) const
 {
     const float width = static_cast<float>(GetWidth());
     const float height = static_cast<float>(GetHeight());

@@ -114,7 +114,8 @@ bool ImageAttributes::ClearRemapTable(int adjustType)
     return recordStatus(GdipSetImageAttributesRemapTable(native(), adjust(adjustType), FALSE, 0, nullptr));
 }
 
-bool ImageAttributes::SetColorMatrix(const ColorMatrix& matrix, const ColorMatrix* grayMatrix, int flags, int adjustType)
+bool ImageAttributes::SetColorMatrix(
+    const ColorMatrix& matrix, const ColorMatrix* grayMatrix, int flags, int adjustType)
 {
     return recordStatus(GdipSetImageAttributesColorMatrix(
         native(), adjust(adjustType), TRUE, &matrix, grayMatrix, static_cast<ColorMatrixFlags>(flags)));

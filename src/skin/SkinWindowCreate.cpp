@@ -44,8 +44,8 @@ HWND SkinWindow::createWindow(const WindowOptions& options)
     RECT parentRect{};
     if (m_parent)
         GetWindowRect(m_parent, &parentRect);
-    const POINT origin =
-        centredPosition(options.x, options.y, options.width, options.height, m_parent ? &parentRect : nullptr, workArea());
+    const POINT origin = centredPosition(
+        options.x, options.y, options.width, options.height, m_parent ? &parentRect : nullptr, workArea());
 
     m_layoutWidth = options.width;
     m_layoutHeight = options.height;
@@ -203,7 +203,8 @@ void SkinWindow::followParentOnCreate(const RECT& bounds)
     MoveWindow(m_hwnd, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
     // Only a host that asked for them gets companion notices.
     if (GetPropA(m_parent, skin::kPropHostIndex))
-        SendMessageW(m_parent, skin::kMsgCompanionAttached, MAKEWPARAM(offsetX, offsetY), reinterpret_cast<LPARAM>(m_hwnd));
+        SendMessageW(
+            m_parent, skin::kMsgCompanionAttached, MAKEWPARAM(offsetX, offsetY), reinterpret_cast<LPARAM>(m_hwnd));
     m_followParent = false;
 }
 

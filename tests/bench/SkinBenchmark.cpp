@@ -116,7 +116,8 @@ void timeEffects()
     std::printf("effects on a 321x150 window, ms:  total   waits   per frame: drawing  pushing\n");
     for (bool show : {true, false}) {
         for (int effect = 1; effect <= (show ? 10 : 11); ++effect) {
-            const std::vector<EffectFrame> frames = show ? showEffectFrames(rect, effect) : hideEffectFrames(rect, effect);
+            const std::vector<EffectFrame> frames
+                = show ? showEffectFrames(rect, effect) : hideEffectFrames(rect, effect);
             int waits = 0;
             int pushed = 0;
             for (const EffectFrame& frame : frames) {

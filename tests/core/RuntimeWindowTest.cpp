@@ -29,7 +29,8 @@ TEST(RuntimeWindow, LoadsHiddenAndCentredThenFiresCreated)
 
     RECT rect;
     GetWindowRect(window.handle(), &rect);
-    POINT expected = RuntimeWindow::centredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), 380, 250);
+    POINT expected
+        = RuntimeWindow::centredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), 380, 250);
     EXPECT_EQ(rect.left, expected.x);
     EXPECT_EQ(rect.top, expected.y);
     EXPECT_EQ(rect.right - rect.left, 380);

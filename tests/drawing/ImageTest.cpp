@@ -261,7 +261,8 @@ TEST_F(BitmapRotation, RotateFlipMovesTheCorners)
     struct Case {
         int type, width, height, sourceXAtOrigin, sourceYAtOrigin;
     };
-    for (const Case& c : { Case{ 1, 2, 3, 0, 1 }, Case{ 2, 3, 2, 2, 1 }, Case{ 3, 2, 3, 2, 0 }, Case{ 4, 3, 2, 2, 0 } }) {
+    for (const Case& c :
+        { Case { 1, 2, 3, 0, 1 }, Case { 2, 3, 2, 2, 1 }, Case { 3, 2, 3, 2, 0 }, Case { 4, 3, 2, 2, 0 } }) {
         Bitmap bitmap = pictureOf(3, 2, gradient);
         ASSERT_TRUE(bitmap.RotateFlip(c.type));
         EXPECT_EQ(bitmap.GetWidth(), c.width) << c.type;

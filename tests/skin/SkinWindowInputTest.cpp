@@ -194,8 +194,10 @@ TEST_F(TileWindow, KeysReachTheWindowAndTheFocusedControl)
     const int id = button.create(handle, 10, 10, 40, 20, true);
     std::vector<int> windowKeys;
     std::vector<int> controlKeys;
-    window.setEventHandler(ElementEvent::KeyDown, [&](const EventArgs& args) { return counter(windowKeys, args.value1); });
-    button.setEventHandler(ElementEvent::KeyDown, [&](const EventArgs& args) { return counter(controlKeys, args.value1); });
+    window.setEventHandler(
+        ElementEvent::KeyDown, [&](const EventArgs& args) { return counter(windowKeys, args.value1); });
+    button.setEventHandler(
+        ElementEvent::KeyDown, [&](const EventArgs& args) { return counter(controlKeys, args.value1); });
     SendMessageW(handle, WM_KEYDOWN, 'A', 0);
     window.giveFocus(id);
     SendMessageW(handle, WM_KEYDOWN, 'B', 0);
@@ -210,7 +212,8 @@ TEST_F(TileWindow, AWindowKeyHandlerReturningZeroTakesTheKey)
     const int a = first.create(handle, 10, 10, 40, 20, true);
     second.create(handle, 60, 10, 40, 20, true);
     std::vector<int> controlKeys;
-    first.setEventHandler(ElementEvent::KeyUp, [&](const EventArgs& args) { return counter(controlKeys, args.value1); });
+    first.setEventHandler(
+        ElementEvent::KeyUp, [&](const EventArgs& args) { return counter(controlKeys, args.value1); });
     window.setEventHandler(ElementEvent::KeyUp, [](const EventArgs& args) { return args.value1 == VK_TAB ? 0 : 1; });
     window.giveFocus(a);
     tab(WM_KEYUP);

@@ -260,7 +260,8 @@ TEST(SkinWindowLifetime, HundredWindowsWithControlsLeaveNoNativeObjectBehind)
         pictureOptions.y = 90;
         pictureOptions.width = 30;
         pictureOptions.height = 20;
-        pictureOptions.image = ByteArray(kTickPicture.bytes().data, kTickPicture.bytes().data + kTickPicture.bytes().size);
+        pictureOptions.image
+            = ByteArray(kTickPicture.bytes().data, kTickPicture.bytes().data + kTickPicture.bytes().size);
         picture.create(window, pictureOptions);
         picture.addSlide(pictureOptions.image);
         picture.startSlideshow();
