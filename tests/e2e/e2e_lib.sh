@@ -43,11 +43,18 @@ run_kxfix() { run_program "$shipped/kxfix.exe"; }
 
 shoot() { import -window root "$artifacts/$1.png"; }
 
+# find_box TITLE: sets box_id to the window titled so. One search at a time: a window that
+# goes while xdotool walks the tree ends that search with an X error, and its --sync
+# would end with it, box or no box.
+find_box() {
+  box_id=$(LANG=en_US.UTF-8 xdotool search --name "^$1\$" 2> /dev/null | head -1)
+  [ -n "$box_id" ]
+}
+
 # Waits for the box titled $1 and keeps a picture of the screen.
 expect_box() {
   box_title=$1
-  box_id=$(LANG=en_US.UTF-8 timeout 90 xdotool search --sync --name "^$1\$" 2> /dev/null | head -1)
-  if [ -z "$box_id" ]; then
+  if ! wait_for 90 find_box "$1"; then
     fail "no box titled $1 appeared"
     shoot "e2e-$case-missing"
     describe_screen
