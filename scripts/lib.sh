@@ -9,6 +9,18 @@ export WINEDEBUG=-all
 # No debugger either: a crashing test should fail at once, not wait for its timeout.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 
+# wait_for SECONDS COMMAND...: runs COMMAND five times a second until it succeeds; false once
+# the time is up.
+wait_for() {
+  local tries=$(($1 * 5))
+  shift
+  until "$@"; do
+    tries=$((tries - 1))
+    [ $tries -gt 0 ] || return 1
+    sleep 0.2
+  done
+}
+
 # A prefix is ready when its mark names the registry settings it was made with, so a change
 # to them reaches prefixes made before it.
 prefix_stamp() { sha256sum < "$top/tests/e2e/prefix.reg" | cut -c1-16; }

@@ -9,18 +9,6 @@ check() { # check WHAT EXPECTED ACTUAL
   if [ "$2" = "$3" ]; then pass "$1"; else fail "$1"$'\n'"  expected: $2"$'\n'"  actual:   $3"; fi
 }
 
-# wait_for SECONDS COMMAND...: runs COMMAND five times a second until it succeeds; false once
-# the time is up.
-wait_for() {
-  local tries=$(($1 * 5))
-  shift
-  until "$@"; do
-    tries=$((tries - 1))
-    [ $tries -gt 0 ] || return 1
-    sleep 0.2
-  done
-}
-
 report() {
   echo "$passed passed, $failed failed"
   [ "$failed" = 0 ]
