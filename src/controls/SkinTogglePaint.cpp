@@ -167,7 +167,7 @@ void SkinToggle::paintGlyphCheckBox(Graphics& graphics, const RECT& face, bool h
 {
     clipToFace(graphics, face);
     const GlyphFrames frames = glyphFrames({ disabled(), hot, value() == 1, animating, frame });
-    const ImageCodec& strip = framework().checkBoxStrip;
+    const ImageCodec& strip = checkBoxStrip();
     for (const auto& [number, scale] :
         { std::pair { frames.box, 1.0f }, std::pair { frames.mark, frames.markScale } }) {
         Image glyphPicture;

@@ -38,6 +38,24 @@ void loadFrameworkResources()
     shared.handCursor = LoadCursorW(nullptr, IDC_HAND);
     shared.textCursor = LoadCursorW(nullptr, IDC_IBEAM);
     shared.sizeWeCursor = LoadCursorW(nullptr, IDC_SIZEWE);
-    shared.checkBoxStrip.LoadStrip(kCheckBoxStrip.bytes());
-    shared.radioStrip.LoadStrip(kRadioStrip.bytes(), kRadioSeparator);
+}
+
+const ImageCodec& checkBoxStrip()
+{
+    static const ImageCodec strip = [] {
+        ImageCodec codec;
+        codec.LoadStrip(kCheckBoxStrip.bytes());
+        return codec;
+    }();
+    return strip;
+}
+
+const ImageCodec& radioStrip()
+{
+    static const ImageCodec strip = [] {
+        ImageCodec codec;
+        codec.LoadStrip(kRadioStrip.bytes(), kRadioSeparator);
+        return codec;
+    }();
+    return strip;
 }

@@ -12,8 +12,6 @@ struct FrameworkResources {
     HCURSOR handCursor = nullptr;
     HCURSOR textCursor = nullptr;
     HCURSOR sizeWeCursor = nullptr;
-    ImageCodec checkBoxStrip;
-    ImageCodec radioStrip;
     // Messages the default tail hands to a control; empty in this program.
     std::vector<UINT> forwardedMessages;
     // Trimming the working set on deactivation is switched off.
@@ -23,5 +21,10 @@ struct FrameworkResources {
 
 FrameworkResources& framework();
 
-// Loads the icon, the cursors and the shared strips. Later calls do nothing.
+// Loads the icon and the cursors. Later calls do nothing.
 void loadFrameworkResources();
+
+// The strips shared by check-box and radio-style controls. Each is cut when a control first
+// draws with it, so a program that shows neither does not pay for decoding them.
+const ImageCodec& checkBoxStrip();
+const ImageCodec& radioStrip();
