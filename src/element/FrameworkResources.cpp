@@ -42,20 +42,12 @@ void loadFrameworkResources()
 
 const ImageCodec& checkBoxStrip()
 {
-    static const ImageCodec strip = [] {
-        ImageCodec codec;
-        codec.LoadStrip(kCheckBoxStrip.bytes());
-        return codec;
-    }();
+    static const ImageCodec strip = cutStrip(kCheckBoxStrip.bytes());
     return strip;
 }
 
 const ImageCodec& radioStrip()
 {
-    static const ImageCodec strip = [] {
-        ImageCodec codec;
-        codec.LoadStrip(kRadioStrip.bytes(), kRadioSeparator);
-        return codec;
-    }();
+    static const ImageCodec strip = cutStrip(kRadioStrip.bytes(), kRadioSeparator);
     return strip;
 }

@@ -38,6 +38,13 @@ void drawCentreMarkers(Bitmap& frame, int width, int height)
 }
 } // namespace
 
+ImageCodec cutStrip(ByteView image, std::uint32_t separatorColour)
+{
+    ImageCodec strip;
+    strip.LoadStrip(image, separatorColour);
+    return strip;
+}
+
 int ImageCodec::LoadStrip(ByteView image, std::uint32_t separatorColour)
 {
     m_stripWidth = 0;

@@ -63,3 +63,6 @@ private:
     mutable std::vector<StripFrame> m_frames;
     std::uint32_t m_separatorColour = 0;
 };
+
+// A strip cut from the picture, for holding in a static that is made on first use.
+ImageCodec cutStrip(ByteView image, std::uint32_t separatorColour = ImageCodec::kDefaultSeparator);

@@ -14,21 +14,13 @@ constexpr std::uint32_t kButtonSkinSeparator = 0x7F007F;
 // decodes just the frames it shows.
 const ImageCodec& buttonStrip()
 {
-    static const ImageCodec strip = [] {
-        ImageCodec codec;
-        codec.LoadStrip(kButtonSkin.bytes(), kButtonSkinSeparator);
-        return codec;
-    }();
+    static const ImageCodec strip = cutStrip(kButtonSkin.bytes(), kButtonSkinSeparator);
     return strip;
 }
 
 const ImageCodec& iconStrip()
 {
-    static const ImageCodec strip = [] {
-        ImageCodec codec;
-        codec.LoadStrip(kMessageBoxIcons.bytes());
-        return codec;
-    }();
+    static const ImageCodec strip = cutStrip(kMessageBoxIcons.bytes());
     return strip;
 }
 
