@@ -116,12 +116,19 @@ int main()
     start = nowMs();
     const ByteView agent = (hasWow64Directory() ? kRepairAgent64 : kRepairAgent32).bytes();
     // As the program does it: the box's pictures and font load while the agent runs.
-    const bool ran = writeAndRunAgent(agentPath(), agent, kAgentTimeoutMs, SkinMessageBox::prepare);
+    double started = 0, prepared = 0;
+    const bool ran = writeAndRunAgent(agentPath(), agent, kAgentTimeoutMs, [&] {
+        started = msSince(start);
+        const double prepareStart = nowMs();
+        SkinMessageBox::prepare();
+        prepared = msSince(prepareStart);
+    });
     deleteAgentFile();
     const double agentRun = msSince(start);
     std::printf("the repair, ms: process created to main %7.1f, framework start-up %7.1f\n", processStart, framework);
-    std::printf("  agent written and run (the box prepared meanwhile) %7.1f%s\n", agentRun,
-        ran ? "" : " (the agent did not run)");
+    std::printf("  agent written and run %7.1f%s: written and started %.1f, the box prepared meanwhile %.1f,\n"
+                "    then waited for the agent %.1f\n",
+        agentRun, ran ? "" : " (the agent did not run)", started, prepared, agentRun - started - prepared);
 
     const DWORD thread = GetCurrentThreadId();
     HHOOK after = SetWindowsHookExW(WH_CALLWNDPROCRET, afterMessage, nullptr, thread);
