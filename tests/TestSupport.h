@@ -15,6 +15,12 @@ std::wstring freshFolder(const std::wstring& name);
 
 ByteArray readWholeFile(const std::wstring& path);
 
+// Rectangles compared whole, for EXPECT_TRUE.
+inline bool sameRect(const RECT& a, const RECT& b)
+{
+    return EqualRect(&a, &b) != FALSE;
+}
+
 // Pumps messages until the condition holds or the time is up; true when it held.
 bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 

@@ -95,11 +95,6 @@ struct AccessibleWindow : testing::Test {
     }
 };
 
-bool sameRect(const RECT& a, const RECT& b)
-{
-    return EqualRect(&a, &b) != FALSE;
-}
-
 } // namespace
 
 TEST_F(AccessibleWindow, ReportsEveryControlWithRoleNameStateAndPlace)
