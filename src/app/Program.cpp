@@ -10,6 +10,7 @@
 namespace {
 
 constexpr int kMessageBoxCount = 4;
+constexpr int kNoWindowExitCode = 1;
 constexpr RuntimeWindow::Definition kStartupWindow{380, 250, false};
 
 struct Globals {
@@ -47,7 +48,10 @@ void runProgram()
     // the window it owns must be complete by then.
     startup.onCreated = [&startup] { startup.post([&startup] { repairAutostart(startup.handle()); }); };
     startup.onDestroying = deleteAgentFile;
-    if (startup.load())
-        RuntimeWindow::runMessageLoop();
+    // Without its window the program can neither repair nor report: it must not end as if
+    // it had done both.
+    if (!startup.load())
+        endProgram(kNoWindowExitCode);
+    RuntimeWindow::runMessageLoop();
     endProgram(0);
 }

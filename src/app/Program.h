@@ -13,5 +13,6 @@ void destroyStartupWindow();
 
 // Builds the globals and loads the start-up window, whose created event queues the repair
 // to the message loop. The loop runs until the start-up window is gone; then the program
-// ends with exit code 0, releasing the globals first.
+// ends with exit code 0, releasing the globals first. When the start-up window cannot be
+// made, the program ends at once with exit code 1, having done nothing.
 [[noreturn]] void runProgram();

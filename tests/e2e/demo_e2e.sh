@@ -15,6 +15,7 @@ source "$here/../wine_checks.sh"
 source "$here/e2e_lib.sh"
 
 case=demo
+desktop_probe="$bin/desktopprobe.exe"
 title='kxfix 皮肤窗口演示'
 # Tiles in window coordinates as the demo places them: left top width height.
 drag_tile=(40 70 400 110)

@@ -1,15 +1,25 @@
 # What the end-to-end cases are made of. Each check prints one line.
 unset LC_ALL
-kx_pid= box_id= box_title= shots=0
+kx_pid= kx_code= box_id= box_title= shots=0
 artifacts="$build/artifacts"
 mkdir -p "$artifacts"
 
 
-# new_case_prefix ARCH [managed]
+# new_case_prefix ARCH [managed | no_desktop]: with desktop_probe set, the prefix's desktop is
+# started first, unless no_desktop asks for a session without one.
 new_case_prefix() {
   new_prefix "$1" "e2e-$case"
   if [ "${2:-}" = managed ]; then managed_windows "$WINEPREFIX" || fail "the prefix's windows stay unmanaged"; fi
   mkdir -p "$(temp_dir)"
+  if [ -n "${desktop_probe:-}" ] && [ "${2:-}" != no_desktop ]; then start_desktop; fi
+}
+
+# start_desktop: the desktop runs before the case does, as on any Windows machine, and stays
+# until finish_prefix. Left to Wine, the first window starts it and waits at most 10 s for it;
+# on a busy machine that wait can end first, and the program is left without windows.
+start_desktop() {
+  wineserver -p
+  wait_for 60 wine "$desktop_probe" || fail "the prefix's desktop did not start"
 }
 
 
@@ -34,9 +44,17 @@ expect_value() {
   if [ "$got" = "$3" ]; then pass "$2 ${1:-} is $3"; else fail "$2 ${1:-} is [$got], expected [$3]"; fi
 }
 
+# run_program EXE [ARGS]: starts it in the background, Wine's own errors kept in its log.
 run_program() {
-  timeout 120 wine "$@" > "$work/program.log" 2>&1 &
+  kx_code=
+  WINEDEBUG=fixme-all timeout 120 wine "$@" > "$work/program.log" 2>&1 &
   kx_pid=$!
+}
+
+# reap_program: waits for the program started last and keeps its exit code in kx_code, as the
+# shell gives it only once.
+reap_program() {
+  [ -n "$kx_code" ] || { wait "$kx_pid"; kx_code=$?; }
 }
 
 run_kxfix() { run_program "$shipped/kxfix.exe"; }
@@ -75,7 +93,9 @@ describe_screen() {
   done
   echo "  windows shown: ${names:-none}"
   echo "  Windows programs running: $(ps -eo etimes=,args= | grep -ai '[.]exe' | sed 's/  */ /g' | head -12 | tr '\n' ';')"
-  echo "  program output: $(tr -d '\r' < "$work/program.log" 2> /dev/null | tail -5 | tr '\n' ' ')"
+  if kill -0 "$kx_pid" 2> /dev/null; then echo "  the program is still running"
+  else reap_program; echo "  the program has ended, with exit code $kx_code"; fi
+  echo "  program output: $(tr -d '\r' < "$work/program.log" 2> /dev/null | tail -12 | tr '\n' ' ')"
 }
 
 # box_picture: the colour count and pixel signature of the box's area; nothing when its
@@ -151,9 +171,8 @@ confirm_box() {
 }
 
 expect_exit() {
-  wait "$kx_pid"
-  local code=$?
-  if [ "$code" = "$1" ]; then pass "exit code $code"; else fail "exit code $code, expected $1"; fi
+  reap_program
+  if [ "$kx_code" = "$1" ]; then pass "exit code $kx_code"; else fail "exit code $kx_code, expected $1"; fi
 }
 
 # The folder must exist, or the check would pass whatever happened.

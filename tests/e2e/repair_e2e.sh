@@ -13,6 +13,7 @@ source "$here/../../scripts/lib.sh"
 source "$here/../wine_checks.sh"
 source "$here/e2e_lib.sh"
 
+desktop_probe="$helpers/desktopprobe.exe"
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 old='C:\Old Place\kxmixer.exe'
 # Where a person clicks in the 321 x 150 box: the middle of "确定" and of the caption's close button.
@@ -116,6 +117,17 @@ missing_function)
   run_program "$helpers/fatalprobe.exe" missing-function
   expect_box "错误" && confirm_box Return
   expect_exit 255
+  ;;
+no_desktop)
+  # A session that cannot make windows: the program can neither repair nor report, so it
+  # changes nothing and says so with its exit code.
+  new_case_prefix win64 no_desktop
+  reg_set /reg:64 "kX Mixer" "$old"
+  wineserver -w
+  WINEDLLOVERRIDES="$WINEDLLOVERRIDES;explorer.exe=d" run_kxfix
+  expect_exit 1
+  expect_value /reg:64 "kX Mixer" "$old"
+  expect_no_file "$(temp_dir)/babtbbc.exe"
   ;;
 *)
   fail "unknown case $case"
