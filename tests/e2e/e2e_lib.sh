@@ -19,7 +19,8 @@ new_case_prefix() {
 # on a busy machine that wait can end first, and the program is left without windows.
 start_desktop() {
   wineserver -p
-  wait_for 60 wine "$desktop_probe" || fail "the prefix's desktop did not start"
+  timeout 60 bash -c 'until wine "$0"; do sleep 0.2; done' "$desktop_probe" ||
+    fail "the prefix's desktop did not start within 60 s"
 }
 
 
