@@ -81,7 +81,8 @@ closed_other_ways)
   ;;
 locales)
   for lang in en_US.UTF-8 zh_CN.UTF-8; do
-    new_case_prefix win64
+    # The whole session in that locale, its desktop too, as on a machine set up so.
+    LANG=$lang new_case_prefix win64
     LANG=$lang run_kxfix
     expect_box "修复成功" && shot_box "box-$lang" && confirm_box Return
     expect_exit 0
