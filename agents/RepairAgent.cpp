@@ -1,12 +1,16 @@
-// Rewrites the "kX Mixer" autostart value with a quoted program path.
-// Built twice without a C runtime: the 64-bit agent fixes the 64-bit registry view,
-// the 32-bit one the only view of a 32-bit Windows. It reads no arguments and shows nothing.
+// Rewrites the "kX Mixer" autostart value with a quoted program path, and lifts a disabling
+// Task Manager approval of it. Built twice without a C runtime: the 64-bit agent fixes the
+// 64-bit registry view, the 32-bit one the only view of a 32-bit Windows. It reads no
+// arguments and shows nothing.
 #include <windows.h>
 
 namespace {
 
 constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kValueName[] = L"kX Mixer";
+// Since Windows 8, Task Manager and Settings disable a Run value by an approval of the same
+// name here, which Explorer obeys at logon; without one the value runs.
+constexpr wchar_t kApprovalKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 constexpr wchar_t kProgramTail[] = L"\\kX Project\\kxmixer.exe\" --startup";
 #ifdef _WIN64
 // A 64-bit program sees the 32-bit program folder only under this name.
@@ -27,6 +31,8 @@ enum ExitCode : UINT {
     kWriteFailed = 5,
     kReadFailed = 6,
     kMismatch = 7,
+    // A disabling approval is there and could not be removed, or its key could not be read.
+    kApprovalKept = 8,
 };
 
 // Appends text at `end` while room remains; returns the new end, or nullptr when full.
@@ -96,7 +102,36 @@ ExitCode replaceValue(HKEY key, const wchar_t* data, DWORD length)
     return sameBytes(reinterpret_cast<const BYTE*>(stored), bytes, size) ? kSuccess : kMismatch;
 }
 
-ExitCode repair()
+// True unless the approval is missing or in the enabled form Task Manager writes: 12 bytes
+// whose first is 02 or 06. Anything else, unreadable or odd, is safer gone.
+bool approvalDisables(HKEY key)
+{
+    BYTE data[16];
+    DWORD type = 0;
+    DWORD size = sizeof(data);
+    LONG read = RegQueryValueExW(key, kValueName, nullptr, &type, data, &size);
+    if (read == ERROR_FILE_NOT_FOUND)
+        return false;
+    bool enabled = read == ERROR_SUCCESS && type == REG_BINARY && size == 12 && (data[0] == 2 || data[0] == 6);
+    return !enabled;
+}
+
+// Removes a disabling approval of the value under root; a missing key (Windows XP and 7 have
+// none) is left missing.
+ExitCode liftApproval(HKEY root)
+{
+    HKEY key = nullptr;
+    LONG opened = RegOpenKeyExW(root, kApprovalKey, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key);
+    if (opened == ERROR_FILE_NOT_FOUND)
+        return kSuccess;
+    if (opened != ERROR_SUCCESS)
+        return kApprovalKept;
+    bool lifted = !approvalDisables(key) || RegDeleteValueW(key, kValueName) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return lifted ? kSuccess : kApprovalKept;
+}
+
+ExitCode rewriteRunValue()
 {
     wchar_t data[kMaxChars];
     ExitCode failure = kSuccess;
@@ -113,6 +148,17 @@ ExitCode repair()
     ExitCode result = replaceValue(key, data, length);
     RegCloseKey(key);
     return result;
+}
+
+ExitCode repair()
+{
+    ExitCode result = rewriteRunValue();
+    if (result != kSuccess)
+        return result;
+    // Both are tried, so one that cannot be lifted leaves the other lifted all the same.
+    ExitCode machine = liftApproval(HKEY_LOCAL_MACHINE);
+    ExitCode user = liftApproval(HKEY_CURRENT_USER);
+    return machine != kSuccess ? machine : user;
 }
 
 } // namespace

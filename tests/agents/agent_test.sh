@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the repair agents under Wine on prepared registries: each must rewrite only its own
-# view's "kX Mixer" value, with the program path quoted, and must change nothing when it
-# cannot tell where the program folder is.
+# view's "kX Mixer" value, with the program path quoted, lift a Task Manager approval that
+# disables it, and must change nothing when it cannot tell where the program folder is.
 # Usage: agent_test.sh BIN_DIR (the folder holding kxagent64.exe and kxagent32.exe).
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/lib.sh"
@@ -27,6 +27,57 @@ entry() {  # entry SECTION VALUE-NAME: prints "TYPE DATA" as reg query showed it
 
 run_key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
 stale='C:\Program Files (x86)\kX Project\kxmixer.exe --startup'
+approved='SOFTWARE\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run'
+disabled=03000000D40D438DC83BD901 enabled=020000000000000000000000 enabled_too=060000000000000000000000
+
+# check_approvals BITS AGENT VIEW: on a prefix without approvals the agent creates none; over
+# disabling ones in both hives it lifts its own and no other; over enabling ones it keeps them.
+check_approvals() {
+  local bits=$1 agent=$2 view=$3
+  run_batch <<EOF
+@echo off
+set M=HKLM\\$approved
+set U=HKCU\\$approved
+"$agent"
+echo @@ clean rc %errorlevel%
+reg query "%M%" $view > nul 2>&1
+echo @@ machine key rc %errorlevel%
+reg query "%U%" > nul 2>&1
+echo @@ user key rc %errorlevel%
+reg add "%M%" /v "kX Mixer" /t REG_BINARY /d $disabled /f $view > nul
+reg add "%U%" /v "kX Mixer" /t REG_BINARY /d $disabled /f > nul
+reg add "%M%" /v "Other" /t REG_BINARY /d $disabled /f $view > nul
+"$agent"
+echo @@ lift rc %errorlevel%
+echo @@ lift machine
+reg query "%M%" $view
+echo @@ lift user
+reg query "%U%"
+reg add "%M%" /v "kX Mixer" /t REG_BINARY /d $enabled /f $view > nul
+reg add "%U%" /v "kX Mixer" /t REG_BINARY /d $enabled_too /f > nul
+"$agent"
+echo @@ keep rc %errorlevel%
+echo @@ keep machine
+reg query "%M%" $view
+echo @@ keep user
+reg query "%U%"
+EOF
+  check "$bits-bit agent exits 0 where no approval exists" 0 "$(exit_code clean)"
+  check "$bits-bit agent creates no machine approval key" 1 "$(exit_code 'machine key')"
+  check "$bits-bit agent creates no user approval key" 1 "$(exit_code 'user key')"
+  check "$bits-bit agent exits 0 over disabling approvals" 0 "$(exit_code lift)"
+  check "$bits-bit agent lifts the machine's disabling approval" "" "$(entry 'lift machine' 'kX Mixer')"
+  check "$bits-bit agent lifts the user's disabling approval" "" "$(entry 'lift user' 'kX Mixer')"
+  check "$bits-bit agent keeps another program's approval" "REG_BINARY $disabled" "$(entry 'lift machine' Other)"
+  check "$bits-bit agent exits 0 over enabling approvals" 0 "$(exit_code keep)"
+  check "$bits-bit agent keeps the machine's enabling approval" "REG_BINARY $enabled" "$(entry 'keep machine' 'kX Mixer')"
+  check "$bits-bit agent keeps the user's enabling approval" "REG_BINARY $enabled_too" "$(entry 'keep user' 'kX Mixer')"
+}
+
+for bits in 64 32; do  # no C runtime keeps them tiny
+  size=$(stat -c %s "$bin/kxagent$bits.exe")
+  if [ "$size" -le 8192 ]; then pass "$bits-bit agent is $size bytes"; else fail "$bits-bit agent is $size bytes, over 8 KB"; fi
+done
 
 log "win64 prefix: the 64-bit agent"
 new_prefix win64 agent
@@ -67,8 +118,12 @@ check "64-bit agent creates the missing value" "$fixed64" "$(entry 'create 64' '
 check_failure "64-bit agent fails without ProgramFiles(x86)" "$(exit_code no-folder)"
 check "failed run keeps the previous value" "REG_SZ previous value" "$(entry 'no-folder 64' 'kX Mixer')"
 
+new_prefix win64 agent
+check_approvals 64 "$agent64" /reg:64
+
 log "win32 prefix: the 32-bit agent"
 new_prefix win32 agent
+check_approvals 32 "$(zpath "$bin/kxagent32.exe")" ""
 run_batch <<EOF
 @echo off
 set K=$run_key

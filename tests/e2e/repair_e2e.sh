@@ -19,6 +19,30 @@ old='C:\Old Place\kxmixer.exe'
 # Where a person clicks in the 321 x 150 box: the middle of "确定" and of the caption's close button.
 ok_button='270 131' close_button='303 9'
 
+# Task Manager's approvals, in the machine's and the user's hive, and the form it gives a
+# disabled entry.
+approvals=('HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run'
+  'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run')
+disabled=03000000D40D438DC83BD901
+
+# disable_in_task_manager VIEW: both hives approve "kX Mixer" as disabled.
+disable_in_task_manager() {
+  local key
+  for key in "${approvals[@]}"; do
+    wine reg add "$key" /v "kX Mixer" /t REG_BINARY /d $disabled /f $1 > /dev/null 2>&1 ||
+      fail "could not disable kX Mixer in $key"
+  done
+}
+
+# expect_enabled VIEW: no approval in either hive disables "kX Mixer" any more.
+expect_enabled() {
+  local key
+  for key in "${approvals[@]}"; do
+    if wine reg query "$key" /v "kX Mixer" $1 > /dev/null 2>&1; then fail "$key still approves kX Mixer as disabled"
+    else pass "$key no longer disables kX Mixer"; fi
+  done
+}
+
 # closes_cleanly HOW...: one more run of the same prefix, its box closed by a key or a click.
 closes_cleanly() {
   run_kxfix
@@ -33,21 +57,25 @@ win64)
   reg_set /reg:64 "kX Mixer" "$old"
   reg_set /reg:64 "Other Program" 'C:\other.exe /quiet'
   reg_set /reg:32 "kX Mixer" 'left alone in the 32-bit view'
+  disable_in_task_manager /reg:64
   run_kxfix
   expect_box "修复成功" && expect_box_place 321 150 && click_box $ok_button
   expect_exit 0
   expect_value /reg:64 "kX Mixer" '"C:\Program Files (x86)\kX Project\kxmixer.exe" --startup'
   expect_value /reg:64 "Other Program" 'C:\other.exe /quiet'
   expect_value /reg:32 "kX Mixer" 'left alone in the 32-bit view'
+  expect_enabled /reg:64
   expect_no_file "$(temp_dir)/babtbbc.exe"
   ;;
 win32)
   new_case_prefix win32
   reg_set "" "kX Mixer" "$old"
+  disable_in_task_manager ""
   run_kxfix
   expect_box "修复成功" && expect_box_place 321 150 && confirm_box Return
   expect_exit 0
   expect_value "" "kX Mixer" '"C:\Program Files\kX Project\kxmixer.exe" --startup'
+  expect_enabled ""
   expect_no_file "$(temp_dir)/babtbbc.exe"
   ;;
 temp_with_space)
