@@ -21,6 +21,49 @@ wait_for() {
   done
 }
 
+# on_display COMMAND...: runs it on a virtual display of its own, 1280 x 1024 in true colour.
+# Runs start side by side: each looks for a free display from a place of its own, so two
+# seldom reach for the same number in the same instant.
+on_display() { xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x1024x24" "$@"; }
+
+# find_box TITLE [--onlyvisible]: sets box_id to the newest window whose whole name matches
+# the extended regular expression TITLE. One search at a time: a window that goes while
+# xdotool walks the tree ends that search with an X error, and its --sync would end with it.
+find_box() {
+  box_id=$(LANG=en_US.UTF-8 xdotool search ${2:-} --name "^$1\$" 2> /dev/null | tail -1)
+  [ -n "$box_id" ]
+}
+
+# box_picture: the colour count and pixel signature of the box's area; nothing when its
+# window is gone.
+box_picture() {
+  local X= Y= WIDTH= HEIGHT=
+  eval "$(xdotool getwindowgeometry --shell "$box_id" 2> /dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  [ -n "$WIDTH" ] || return 0
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -format '%k %#' info: 2> /dev/null
+}
+
+# settle_picture TITLE: waits, at most about 15 s, until the box's area shows more than one
+# colour and has not changed for a second: its picture comes after its window, in pieces on
+# a busy machine, and may fade in. Wine may give the box a new X window when its picture
+# comes; then the box is looked up again.
+settle_picture() {
+  local last= now same=0 i
+  for i in $(seq 75); do
+    now=$(box_picture)
+    [ -n "$now" ] || find_box "$1"
+    if [ -n "$now" ] && [ "$now" = "$last" ] && [ "${now%% *}" -gt 1 ]; then
+      same=$((same + 1))
+      [ $same -ge 4 ] && return 0
+    else
+      same=0
+    fi
+    last=$now
+    sleep 0.2
+  done
+  return 1
+}
+
 # A prefix is ready when its mark names the registry settings it was made with, so a change
 # to them reaches prefixes made before it.
 prefix_stamp() { sha256sum < "$top/tests/e2e/prefix.reg" | cut -c1-16; }

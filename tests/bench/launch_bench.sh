@@ -19,13 +19,12 @@ printf '%s\r\n' '@echo off' \
 # visible_box: the id of the box once it is mapped. Polled every 20 ms: xdotool's own --sync
 # looks only every half second, which would round every figure up to that step.
 visible_box() {
-  local id= i
+  local i
   for i in $(seq 4500); do
-    id=$(LANG=en_US.UTF-8 xdotool search --onlyvisible --name '^修复成功$' 2> /dev/null | head -1)
-    [ -n "$id" ] && break
+    find_box 修复成功 --onlyvisible && break
     sleep 0.02
   done
-  echo "$id"
+  echo "$box_id"
 }
 
 # launch_ms PROGRAM...: milliseconds from starting it to its box being mapped; the box is

@@ -5,12 +5,11 @@
 set -uo pipefail
 bin=$1
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${KXFIX_E2E_DISPLAY:-}" ]; then
-  # Cases start side by side: each looks for a free display from a place of its own, so two
-  # seldom reach for the same number in the same instant.
-  KXFIX_E2E_DISPLAY=1 exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
 source "$here/../../scripts/lib.sh"
+if [ -z "${KXFIX_E2E_DISPLAY:-}" ]; then
+  KXFIX_E2E_DISPLAY=1 on_display bash "$0" "$@"
+  exit
+fi
 source "$here/../wine_checks.sh"
 source "$here/e2e_lib.sh"
 
@@ -38,8 +37,8 @@ expect_pixel() { # expect_pixel WHAT X Y COLOUR
   if [ "$got" = "$4" ]; then pass "$1 is $4"; else fail "$1 is $got, expected $4"; fi
 }
 
-# drag FROM_X FROM_Y DX DY: presses, twitches by 2 px, then moves DX DY in small steps as a
-# hand would, and releases. The window starts its move loop on the first motion after the
+# drag FROM_X FROM_Y DX DY: presses, twitches by 2 px, then moves DX DY in small steps at a
+# hand's pace, and releases; the pauses pace the motion, what it did is waited for after. The window starts its move loop on the first motion after the
 # press, and the loop measures from where that motion ended, so the twitch is not carried.
 drag() {
   local x=$(($1 + 2)) y=$(($2 + 2)) dx=$3 dy=$4 steps=8 i
@@ -75,7 +74,8 @@ expect_moved() {
   fi
 }
 
-pixel_is_not() { [ "$(pixel "$1" "$2")" != "$3" ]; }
+pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
+pixel_is_not() { ! pixel_is "$@"; }
 
 # The demo's own processes: the one this test started and those under it that run the demo.
 demo_pids() {
@@ -86,24 +86,6 @@ demo_pids() {
 
 alive() { local p n=0; for p in "$@"; do kill -0 "$p" 2> /dev/null && n=$((n + 1)); done; echo $n; }
 none_alive() { [ "$(alive "$@")" = 0 ]; }
-
-# Wine replaces the window's X window when the first layered picture arrives, so the one
-# found first may vanish: keep searching until the same one is found three times running.
-settle_box() {
-  local i id same=0
-  for i in $(seq 60); do
-    sleep 0.3
-    id=$(LANG=en_US.UTF-8 xdotool search --name "^$title\$" 2> /dev/null | tail -1)
-    if [ -n "$id" ] && [ "$id" = "$box_id" ]; then
-      same=$((same + 1))
-      [ $same = 3 ] && return 0
-    else
-      same=0 box_id=$id
-    fi
-  done
-  fail "the window of $title did not settle"
-  return 1
-}
 
 expect_exit_within() { # expect_exit_within SECONDS CODE
   local i
@@ -120,15 +102,19 @@ expect_exit_within() { # expect_exit_within SECONDS CODE
 
 new_case_prefix win64
 run_program "$bin/skin_demo.exe" --print-hwnd
-if expect_box "$title" && settle_box; then
+if expect_box "$title"; then
   pids=$(demo_pids "$kx_pid")
   geometry
+  confirm_x=$((X + confirm_tile[0] + 6)) confirm_y=$((Y + confirm_tile[1] + confirm_tile[3] / 2))
   # Wine believes the pointer is where the display put it first, mid-screen over the drag tile,
-  # until the pointer really moves over one of its windows: cross the bare surface and leave.
-  xdotool mousemove $((X + bare_point[0])) $((Y + bare_point[1]))
-  sleep 0.5
+  # until the pointer really moves over one of its windows: visit a tile until it lights up,
+  # and leave until it goes out. Not at the point tried below: coming back to where Wine last
+  # saw the pointer gives the window no move.
+  xdotool mousemove $((confirm_x + 20)) "$confirm_y"
+  wait_for 10 pixel_is_not "$confirm_x" "$confirm_y" "$confirm_face"
   xdotool mousemove 5 5
-  settle_picture
+  wait_for 10 pixel_is "$confirm_x" "$confirm_y" "$confirm_face"
+  settle_picture "$title" || fail "the picture of $title did not settle"
   shoot skin-demo
   shot_box skin-demo-window
   printed=$(tr -d '\r' < "$work/program.log" | grep -E '^[0-9]+$' | head -1)
@@ -136,7 +122,6 @@ if expect_box "$title" && settle_box; then
   else fail "the demo printed no window handle"; fi
 
   expect_pixel "the drag tile's face" $((X + drag_tile[0] + 6)) $((Y + drag_tile[1] + drag_tile[3] / 2)) "$drag_face"
-  confirm_x=$((X + confirm_tile[0] + 6)) confirm_y=$((Y + confirm_tile[1] + confirm_tile[3] / 2))
   expect_pixel "the Confirm tile's face" "$confirm_x" "$confirm_y" "$confirm_face"
   xdotool mousemove "$confirm_x" "$confirm_y"
   if wait_for 10 pixel_is_not "$confirm_x" "$confirm_y" "$confirm_face"; then

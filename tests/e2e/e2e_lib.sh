@@ -1,6 +1,6 @@
 # What the end-to-end cases are made of. Each check prints one line.
 unset LC_ALL
-kx_pid= kx_code= box_id= box_title= shots=0
+kx_pid= kx_code= box_id= shots=0
 artifacts="$build/artifacts"
 mkdir -p "$artifacts"
 
@@ -62,24 +62,15 @@ run_kxfix() { run_program "$shipped/kxfix.exe"; }
 
 shoot() { import -window root "$artifacts/$1.png"; }
 
-# find_box TITLE: sets box_id to the window titled so. One search at a time: a window that
-# goes while xdotool walks the tree ends that search with an X error, and its --sync
-# would end with it, box or no box.
-find_box() {
-  box_id=$(LANG=en_US.UTF-8 xdotool search --name "^$1\$" 2> /dev/null | head -1)
-  [ -n "$box_id" ]
-}
-
 # Waits for the box titled $1 and keeps a picture of the screen.
 expect_box() {
-  box_title=$1
   if ! wait_for 90 find_box "$1"; then
     fail "no box titled $1 appeared"
     shoot "e2e-$case-missing"
     describe_screen
     return 1
   fi
-  settle_picture
+  settle_picture "$1" || fail "the picture of $1 did not settle"
   shots=$((shots + 1))
   shoot "e2e-$case-$shots"
   pass "box titled $1 shown (build/artifacts/e2e-$case-$shots.png)"
@@ -97,37 +88,6 @@ describe_screen() {
   if kill -0 "$kx_pid" 2> /dev/null; then echo "  the program is still running"
   else reap_program; echo "  the program has ended, with exit code $kx_code"; fi
   echo "  program output: $(tr -d '\r' < "$work/program.log" 2> /dev/null | tail -12 | tr '\n' ' ')"
-}
-
-# box_picture: the colour count and pixel signature of the box's area; nothing when its
-# window is gone.
-box_picture() {
-  local X= Y= WIDTH= HEIGHT=
-  eval "$(xdotool getwindowgeometry --shell "$box_id" 2> /dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-  [ -n "$WIDTH" ] || return 0
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -format '%k %#' info: 2> /dev/null
-}
-
-# Waits, at most about 15 s, until the box's area shows more than one colour and has not
-# changed for a second: its picture comes after its window, in pieces on a busy machine,
-# and may fade in. Wine may give the box a new X window when its picture comes; then the
-# box is looked up again.
-settle_picture() {
-  local last= now same=0 i
-  for i in $(seq 75); do
-    now=$(box_picture)
-    [ -n "$now" ] || box_id=$(LANG=en_US.UTF-8 xdotool search --name "^$box_title\$" 2> /dev/null | tail -1)
-    if [ -n "$now" ] && [ "$now" = "$last" ] && [ "${now%% *}" -gt 1 ]; then
-      same=$((same + 1))
-      [ $same -ge 4 ] && return 0
-    else
-      same=0
-    fi
-    last=$now
-    sleep 0.2
-  done
-  fail "the picture of $box_title did not settle"
-  return 1
 }
 
 shot_box() {

@@ -10,7 +10,7 @@ source "$here/../wine_checks.sh"
 picture="$build/artifacts/controls-gallery.png"
 mkdir -p "$build/artifacts"
 rm -f "$picture"
-xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x1024x24" "$top/scripts/wine-test" win64 "$bin/skin_demo.exe" --gallery \
+on_display "$top/scripts/wine-test" win64 "$bin/skin_demo.exe" --gallery \
   --save "$(zpath "$picture")" > /dev/null 2>&1
 check "the gallery ends well" 0 "$?"
 check "the picture has the window's size" "900x640" "$(identify -format '%wx%h' "$picture" 2> /dev/null)"

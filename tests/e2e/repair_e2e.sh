@@ -4,12 +4,11 @@
 set -uo pipefail
 case=$1 shipped=$2 helpers=$3
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${KXFIX_E2E_DISPLAY:-}" ]; then
-  # Cases start side by side: each looks for a free display from a place of its own, so two
-  # seldom reach for the same number in the same instant.
-  KXFIX_E2E_DISPLAY=1 exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
 source "$here/../../scripts/lib.sh"
+if [ -z "${KXFIX_E2E_DISPLAY:-}" ]; then
+  KXFIX_E2E_DISPLAY=1 on_display bash "$0" "$@"
+  exit
+fi
 source "$here/../wine_checks.sh"
 source "$here/e2e_lib.sh"
 

@@ -14,13 +14,12 @@ repaired='"C:\Program Files (x86)\kX Project\kxmixer.exe" --startup'
 # Presses Return on the visible box until the program ends: a key that comes before the box
 # takes the focus, or a window id left from the previous run, only costs another round.
 confirm_until_gone() {
-  local round found
+  local round
   id=
   for round in $(seq 200); do
     kill -0 "$kx_pid" 2> /dev/null || return 0
-    found=$(LANG=en_US.UTF-8 xdotool search --onlyvisible --name '^修复成功$' 2> /dev/null | tail -1)
-    if [ -n "$found" ]; then
-      id=$found
+    if find_box 修复成功 --onlyvisible; then
+      id=$box_id
       timeout 5 xdotool windowfocus --sync "$id" 2> /dev/null && xdotool key Return
       presses=$((presses + 1))
     fi
