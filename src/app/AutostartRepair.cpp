@@ -93,7 +93,12 @@ void repairAutostart(HWND startupWindow)
     bool repaired = writeAndRunAgent(agentPath(), agent, kAgentTimeoutMs, SkinMessageBox::prepare);
 
     RepairOutcome outcome = repairOutcome(wow64, repaired);
-    messageBoxes()[outcome.messageBoxIndex].show(startupWindow, outcome.message, outcome.style, outcome.title);
+    MessageBoxRequest request;
+    request.owner = startupWindow;
+    request.message = outcome.message;
+    request.style = outcome.style;
+    request.title = outcome.title;
+    messageBoxes()[outcome.messageBoxIndex].show(request);
 
     // However the box was closed, nothing may stay behind: no file, no invisible process.
     // The start-up window goes from the loop, and with it the loop and the program.

@@ -10,34 +10,31 @@ constexpr float kMessageTextSize = 14.0f;
 
 } // namespace
 
-int SkinMessageBox::show(HWND owner, const std::wstring& message, int style, const std::wstring& title,
-    bool checkBoxShown, const std::wstring& checkBoxText, int checkBoxInitial, int* checkResult, int opacity,
-    const std::vector<std::wstring>& buttonTexts, int countdownSeconds)
+int SkinMessageBox::show(const MessageBoxRequest& request, int* checkResult)
 {
     if (m_showing)
         return kNoButton;
     m_showing = true;
-    m_request
-        = { owner, message, title, style, checkBoxShown, checkBoxText, checkBoxInitial, buttonTexts, countdownSeconds };
-    m_style = MessageBoxStyle::decode(style, buttonTexts);
+    m_request = request;
+    m_style = MessageBoxStyle::decode(request.style, request.buttonTexts);
     m_result = kNoButton;
     // Kept when the window cannot be made, so the caller's state is not lost.
-    m_checkResult = checkBoxInitial;
+    m_checkResult = request.checkBoxInitial;
 
     const SIZE box = measureBox();
     const POINT at = placeBox(box);
     m_layout
-        = MessageBoxLayout::arrange(box, m_style, checkBoxShown ? std::optional<int>(m_checkBoxWidth) : std::nullopt);
+        = MessageBoxLayout::arrange(box, m_style, request.checkBoxShown ? std::optional(m_checkBoxWidth) : std::nullopt);
 
     WindowOptions options;
-    options.parent = owner;
+    options.parent = request.owner;
     options.x = at.x;
     options.y = at.y;
     options.width = box.cx;
     options.height = box.cy;
-    options.title = title;
+    options.title = request.title;
     options.backgroundColour = 0xFFFFFF;
-    options.opacity = MessageBoxLayout::opacity(opacity);
+    options.opacity = MessageBoxLayout::opacity(request.opacity);
     options.resizable = false;
     options.modal = true;
     options.createdCallback = [this](HWND window) { buildContents(window); };
@@ -55,7 +52,7 @@ int SkinMessageBox::show(HWND owner, const std::wstring& message, int style, con
     // Also when the window was never made or went without its destroy handler.
     m_countdownTimer.stop();
     m_openWindow = nullptr;
-    m_request = Request {};
+    m_request = {};
     m_showing = false;
     if (checkResult)
         *checkResult = m_checkResult;
@@ -128,5 +125,5 @@ void SkinMessageBox::onClosed()
     m_checkResult = m_request.checkBoxShown && m_checkBox.id() > 0 ? m_checkBox.value() : 0;
     announceClosed();
     m_openWindow = nullptr;
-    m_request = Request {};
+    m_request = {};
 }

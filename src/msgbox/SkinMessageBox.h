@@ -15,6 +15,7 @@
 #include "core/ThreadTimer.h"
 #include "msgbox/MessageBoxCountdown.h"
 #include "msgbox/MessageBoxLayout.h"
+#include "msgbox/MessageBoxRequest.h"
 #include "msgbox/MessageBoxStyle.h"
 #include "skin/SkinWindow.h"
 
@@ -31,11 +32,9 @@ public:
     SkinMessageBox(const SkinMessageBox&) = delete;
     SkinMessageBox& operator=(const SkinMessageBox&) = delete;
 
-    // Returns once the box has closed; -1 at once while the box is already open.
-    int show(HWND owner, const std::wstring& message = {}, int style = 0, const std::wstring& title = {},
-        bool checkBoxShown = false, const std::wstring& checkBoxText = {}, int checkBoxInitial = 0,
-        int* checkResult = nullptr, int opacity = 250, const std::vector<std::wstring>& buttonTexts = {},
-        int countdownSeconds = 0);
+    // Returns once the box has closed; -1 at once while the box is already open. checkResult,
+    // when given, receives the check box's final value (its initial one without a window).
+    int show(const MessageBoxRequest& request, int* checkResult = nullptr);
 
     // Loads what every box is drawn with: the button and icon strips and the text font. Boxes
     // built afterwards skip that work, so a caller that has to wait anyway calls this first.
@@ -54,19 +53,6 @@ public:
 
 private:
     static void prepareStrips();
-
-    // What show was given; cleared again when the window goes.
-    struct Request {
-        HWND owner = nullptr;
-        std::wstring message;
-        std::wstring title;
-        int style = 0;
-        bool checkBoxShown = false;
-        std::wstring checkBoxText;
-        int checkBoxInitial = 0;
-        std::vector<std::wstring> buttonTexts;
-        int countdownSeconds = 0;
-    };
 
     // Also stores the check box's width.
     SIZE measureBox();
@@ -103,7 +89,8 @@ private:
     void announceClosed();
     void copyToClipboard() const;
 
-    Request m_request;
+    // What show was given; cleared again when the window goes.
+    MessageBoxRequest m_request;
     MessageBoxStyle m_style;
     MessageBoxLayout m_layout;
     int m_checkBoxWidth = 0;

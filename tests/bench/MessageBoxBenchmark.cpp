@@ -74,7 +74,11 @@ Milestones timeOneShow(SkinMessageBox& box)
             PostMessageW(box.openWindow(), WM_CLOSE, 0, 0);
     });
     milestones.start = nowMs();
-    box.show(nullptr, L"KX启动修复成功", MB_ICONQUESTION, L"修复成功");
+    MessageBoxRequest request;
+    request.message = L"KX启动修复成功";
+    request.style = MB_ICONQUESTION;
+    request.title = L"修复成功";
+    box.show(request);
     current = nullptr;
     return milestones;
 }

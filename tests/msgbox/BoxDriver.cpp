@@ -28,8 +28,9 @@ BoxOutcome runBox(
             PostMessageW(box.openWindow(), WM_CLOSE, 0, 0);
         }
     });
-    outcome.result = box.show(args.owner, args.message, args.style, args.title, args.checkBox, args.checkText,
-        args.checkInitial, &outcome.check, args.opacity, args.captions, args.countdown);
+    const MessageBoxRequest request { args.owner, args.message, args.style, args.title, args.checkBox, args.checkText,
+        args.checkInitial, args.opacity, args.captions, args.countdown };
+    outcome.result = box.show(request, &outcome.check);
     EffectPlayer::setSleepsSkipped(false);
     return outcome;
 }

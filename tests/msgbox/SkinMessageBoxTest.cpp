@@ -299,13 +299,15 @@ TEST(SkinMessageBoxRun, ShowWhileOpenGivesMinusOneAlsoFromInsideAHandler)
     SkinMessageBox box;
     int fromTimer = 0;
     int fromHandler = 0;
+    MessageBoxRequest another;
+    another.message = L"再来一个";
     const BoxOutcome outcome = runBox(box, styled(MB_OKCANCEL), [&](SkinMessageBox& b) {
-        fromTimer = b.show(nullptr, L"再来一个");
+        fromTimer = b.show(another);
         // Wrap the OK button's click handler, so show runs inside it.
         ControlRecord* ok = b.window().record()->control(b.button(1).id());
         EventHandler original = ok->object->eventHandler(ElementEvent::Click);
         ok->object->setEventHandler(ElementEvent::Click, [&, original](const EventArgs& args) {
-            fromHandler = b.show(nullptr, L"再来一个");
+            fromHandler = b.show(another);
             return original(args);
         });
         clickAt(b.openWindow(), centreOf(b.button(1).windowRect()));

@@ -61,9 +61,13 @@ int showOnce(SkinMessageBox& box, int cycle)
             PostMessageW(box.openWindow(), WM_CLOSE, 0, 0);
         }
     });
-    const bool checkBox = cycle % 5 == 0;
-    return box.show(
-        nullptr, L"KX启动修复成功，第 " + std::to_wstring(cycle) + L" 次", style, L"修复成功", checkBox, L"不再提示");
+    MessageBoxRequest request;
+    request.message = L"KX启动修复成功，第 " + std::to_wstring(cycle) + L" 次";
+    request.style = style;
+    request.title = L"修复成功";
+    request.checkBoxShown = cycle % 5 == 0;
+    request.checkBoxText = L"不再提示";
+    return box.show(request);
 }
 
 } // namespace
