@@ -14,7 +14,7 @@ std::wstring testProgramFolder()
 
 std::wstring freshFolder(const std::wstring& name)
 {
-    std::wstring folder = specialDirectory(kTemporaryFiles) + name + L"\\";
+    std::wstring folder = temporaryFolder() + name + L"\\";
     // Left over from an earlier run: empty it. Tests only make flat folders.
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);

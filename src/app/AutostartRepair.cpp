@@ -45,7 +45,7 @@ UniqueKernelHandle lockIfUnchanged(const std::wstring& path, ByteView expected)
 
 std::wstring agentPath()
 {
-    return specialDirectory(kTemporaryFiles) + kAgentFileName;
+    return temporaryFolder() + kAgentFileName;
 }
 
 bool hasWow64Directory()

@@ -73,10 +73,8 @@ std::wstring withTrailingBackslash(std::wstring folder)
     return folder;
 }
 
-std::wstring specialDirectory(int kind)
+std::wstring temporaryFolder()
 {
-    if (kind != kTemporaryFiles)
-        return {};
     wchar_t buffer[MAX_PATH + 1];
     DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
     if (length == 0 || length > MAX_PATH)

@@ -23,11 +23,9 @@ bool deleteFile(const std::wstring& path);
 // True when the path names an existing file or directory.
 bool fileExists(const std::wstring& path);
 
-// The folder special-directory kinds know; only the temporary-files folder is used.
-enum SpecialDirectory : int { kTemporaryFiles = 11 };
-
-// The folder with exactly one trailing backslash, or "" when the system cannot tell.
-std::wstring specialDirectory(int kind);
+// The temporary-files folder with exactly one trailing backslash, or "" when the system
+// cannot tell.
+std::wstring temporaryFolder();
 
 // The folder with exactly one trailing backslash; "" stays "".
 std::wstring withTrailingBackslash(std::wstring folder);

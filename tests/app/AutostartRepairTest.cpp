@@ -28,7 +28,7 @@ TEST(RepairOutcome, EachOutcomeHasItsOwnBoxTextAndIcon)
 
 TEST(AgentPath, TemporaryFolderAndFixedName)
 {
-    EXPECT_EQ(agentPath(), specialDirectory(kTemporaryFiles) + L"babtbbc.exe");
+    EXPECT_EQ(agentPath(), temporaryFolder() + L"babtbbc.exe");
 }
 
 // The test runs once in a prefix with a WOW64 folder and once in one without.

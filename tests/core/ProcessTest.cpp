@@ -41,7 +41,7 @@ TEST(StartProgram, PathWithSpaceStartsExactlyThatProgram)
 {
     const std::wstring program = markerCopy(L"kx test", L"marker.exe");
     const std::wstring decoy = markerCopy(L"kx decoy", L"unused.exe");
-    const std::wstring temp = specialDirectory(kTemporaryFiles);
+    const std::wstring temp = temporaryFolder();
     ASSERT_TRUE(CopyFileW(decoy.c_str(), (temp + L"kx.exe").c_str(), FALSE));
     // A faulty build once run in this prefix leaves the decoy's marker behind.
     DeleteFileW((temp + L"kx.exe.ran").c_str());

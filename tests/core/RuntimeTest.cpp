@@ -53,10 +53,10 @@ TEST(SpecialDirectory, TemporaryFolderEndsInExactlyOneBackslash)
     const std::wstring saved = environmentVariable(L"TMP");
     for (const wchar_t* tmp : {L"C:\\kx temp", L"C:\\kx temp\\"}) {
         ASSERT_TRUE(SetEnvironmentVariableW(L"TMP", tmp));
-        EXPECT_EQ(specialDirectory(kTemporaryFiles), L"C:\\kx temp\\") << tmp;
+        EXPECT_EQ(temporaryFolder(), L"C:\\kx temp\\") << tmp;
     }
     SetEnvironmentVariableW(L"TMP", saved.empty() ? nullptr : saved.c_str());
-    EXPECT_EQ(specialDirectory(kTemporaryFiles).back(), L'\\');
+    EXPECT_EQ(temporaryFolder().back(), L'\\');
     EXPECT_EQ(withTrailingBackslash(L""), L"");
 }
 
