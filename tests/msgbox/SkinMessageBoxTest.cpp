@@ -249,7 +249,8 @@ TEST(SkinMessageBoxLook, LongTextsWidenTheBoxTo600AndTheMessageWrapsAt512)
     }
 }
 
-// The three-button box with a check box, and the failure box, for the eye.
+// The three-button box with a check box, and the failure box: saved for the eye, each the
+// size its layout gives and with its icon's disc where the layout puts it.
 TEST(SkinMessageBoxLook, Pictures)
 {
     SkinMessageBox box;
@@ -261,14 +262,28 @@ TEST(SkinMessageBoxLook, Pictures)
     three.checkBox = true;
     three.checkText = L"不再提示";
     three.checkInitial = 1;
-    const std::pair<const wchar_t*, BoxArgs> pictures[]
-        = { { L"msgbox-failure.png", failure }, { L"msgbox-three-buttons.png", three } };
-    for (const auto& [name, args] : pictures) {
+    struct Look {
+        const wchar_t* name;
+        BoxArgs args;
+        char disc;
+    };
+    const Look looks[] = { { L"msgbox-failure.png", failure, '!' }, { L"msgbox-three-buttons.png", three, '?' } };
+    for (const auto& [name, args, disc] : looks) {
+        SIZE size {};
+        MessageBoxLayout layout;
+        char shownDisc = 'x';
         runBox(box, args, [&](SkinMessageBox& b) {
-            const SIZE size = windowSize(b.openWindow());
+            size = windowSize(b.openWindow());
+            layout = b.layout();
+            // On the disc left of the glyph, wherever the layout put the icon.
+            if (layout.icon)
+                shownDisc = discColour(composedPixel(b, layout.icon->left + 10, layout.icon->top + 28));
             saveArtifact(name, b.window().windowPicture(size.cx, size.cy));
             PostMessageW(b.openWindow(), WM_CLOSE, 0, 0);
         });
+        EXPECT_EQ(size.cx, layout.box.cx);
+        EXPECT_EQ(size.cy, layout.box.cy);
+        EXPECT_EQ(shownDisc, disc);
     }
 }
 
