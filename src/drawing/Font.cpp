@@ -2,6 +2,7 @@
 
 #include "drawing/FontCollection.h"
 #include "drawing/FontFamily.h"
+#include "drawing/GdiHandles.h"
 #include "drawing/Graphics.h"
 
 using namespace flat;
@@ -33,10 +34,7 @@ bool Font::CreateDefaultGuiFont()
     LOGFONTW logFont{};
     if (GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont) == 0)
         return adopt(InvalidParameter, nullptr);
-    HDC screen = GetDC(nullptr);
-    const bool created = CreateFromLogFont(screen, logFont);
-    ReleaseDC(nullptr, screen);
-    return created;
+    return CreateFromLogFont(windowDc(nullptr).get(), logFont);
 }
 
 bool Font::CreateFromDC(HDC dc)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "drawing/GdiHandles.h"
 #include "element/WindowRegistry.h"
 
 namespace {
@@ -111,10 +112,10 @@ void ControlBase::stepAnimation(ControlAnimation& animation)
         return;
     }
     HDC target = own->surface.dc();
+    ClipGuard clip;
     if (animation.radius > 0) {
-        HRGN clip = CreateRoundRectRgn(0, 0, width() + 1, height() + 1, animation.radius, animation.radius);
-        SelectClipRgn(target, clip);
-        DeleteObject(clip);
+        clip = clipTo(target,
+            UniqueRegion(CreateRoundRectRgn(0, 0, width() + 1, height() + 1, animation.radius, animation.radius)).get());
     }
     if (animation.opacity > kLastBlendedOpacity)
         animation.opacity = 255;
@@ -132,8 +133,6 @@ void ControlBase::stepAnimation(ControlAnimation& animation)
         animation.picture = Surface();
         animation.finished = true;
     }
-    if (animation.radius > 0)
-        SelectClipRgn(target, nullptr);
 }
 
 bool ControlBase::parentSizeChanged(const ControlAnimation& animation) const

@@ -4,43 +4,42 @@
 
 #include <string>
 
+#include "core/Win32Handles.h"
 #include "element/WindowCursors.h"
 
 // A cursor chosen by kind (a shared system cursor) or loaded from a file (our own). Only a
-// file's cursor is destroyed: system cursors are shared by every program and must live on.
+// file's cursor is owned: system cursors are shared by every program and must live on.
 class SkinCursor {
 public:
-    SkinCursor() = default;
-    SkinCursor(const SkinCursor&) = delete;
-    SkinCursor& operator=(const SkinCursor&) = delete;
-    ~SkinCursor() { reset(); }
-
     // False, keeping the cursor held before, when the file cannot be loaded.
     bool load(int kind, const std::wstring& file = std::wstring())
     {
-        HCURSOR cursor = file.empty() ? LoadCursorW(nullptr, systemCursorForKind(kind))
-                                      : LoadCursorFromFileW(file.c_str());
-        if (!cursor)
+        if (!file.empty()) {
+            UniqueCursor loaded(LoadCursorFromFileW(file.c_str()));
+            if (!loaded)
+                return false;
+            m_shared = nullptr;
+            m_own = std::move(loaded);
+            return true;
+        }
+        HCURSOR shared = LoadCursorW(nullptr, systemCursorForKind(kind));
+        if (!shared)
             return false;
-        if (cursor != m_cursor)
-            reset();
-        m_cursor = cursor;
-        m_fromFile = !file.empty();
+        m_own.reset();
+        m_shared = shared;
         return true;
     }
 
     void reset()
     {
-        if (m_cursor && m_fromFile)
-            DestroyCursor(m_cursor);
-        m_cursor = nullptr;
-        m_fromFile = false;
+        m_own.reset();
+        m_shared = nullptr;
     }
 
-    HCURSOR get() const { return m_cursor; }
-    explicit operator bool() const { return m_cursor != nullptr; }
+    HCURSOR get() const { return m_own ? m_own.get() : m_shared; }
+    explicit operator bool() const { return get() != nullptr; }
 
 private:
-    HCURSOR m_cursor = nullptr;
-    bool m_fromFile = false;
+    UniqueCursor m_own;
+    HCURSOR m_shared = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "drawing/GdiHandles.h"
 #include "drawing/Graphics.h"
 #include "drawing/GraphicsPath.h"
 #include "drawing/LayeredDrawing.h"
@@ -125,12 +126,11 @@ void ShadowWindow::render(HWND shadow)
     layout.ownerHeight = ownerClient.bottom;
     layout.shadowWidth = static_cast<int>(skin::property(shadow, skin::kPropShadowWidth));
     layout.radius = static_cast<int>(skin::property(shadow, skin::kPropShadowRadius));
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    if (GetWindowRgn(owner, region) != ERROR)
-        layout.ownerRegion = region;
+    UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    if (region && GetWindowRgn(owner, region.get()) != ERROR)
+        layout.ownerRegion = region.get();
     ShadowRecord* record = recordOf(shadow);
     const Surface drawn = picture(record ? &record->image : nullptr, layout);
-    DeleteObject(region);
     if (drawn)
         updateLayered(shadow, drawn.dc());
 }
