@@ -1,5 +1,6 @@
 #include "skin/SkinWindow.h"
 
+#include "skin/DisplaySettings.h"
 #include "skin/EffectFrames.h"
 #include "skin/EffectPlayer.h"
 #include "skin/ShadowWindow.h"
@@ -62,6 +63,8 @@ void SkinWindow::showShadow(bool shown)
 
 void SkinWindow::playShowEffect()
 {
+    if (!animationsWanted())
+        return;
     const std::vector<EffectFrame> frames = showEffectFrames(windowRectOf(m_hwnd), m_showEffect);
     if (frames.empty() || !m_composed)
         return;
@@ -80,7 +83,7 @@ void SkinWindow::playShowEffect()
 void SkinWindow::playHideEffect()
 {
     // A window nobody sees would only keep its closer waiting.
-    if (!m_hwnd || !IsWindowVisible(m_hwnd) || IsIconic(m_hwnd))
+    if (!m_hwnd || !IsWindowVisible(m_hwnd) || IsIconic(m_hwnd) || !animationsWanted())
         return;
     const std::vector<EffectFrame> frames = hideEffectFrames(windowRectOf(m_hwnd), m_hideEffect);
     if (frames.empty())

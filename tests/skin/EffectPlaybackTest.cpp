@@ -268,3 +268,28 @@ TEST(EffectLifetime, HundredWindowsWithEveryEffectLeaveNothingBehind)
     EXPECT_EQ(threadWindowCount(), windowsBefore);
     EXPECT_LE(ShadowWindow::recordCount(), shadowRecordsBefore + 1);
 }
+
+// With animations switched off the window comes and goes at once, whatever its effects.
+TEST(EffectPlayback, NoneWhenTheUserSwitchedAnimationsOff)
+{
+    // Vista's settings, which the headers for XP do not name.
+    constexpr UINT kGetAnimation = 0x1042, kSetAnimation = 0x1043;
+    BOOL saved = TRUE;
+    ASSERT_TRUE(SystemParametersInfoW(kGetAnimation, 0, &saved, 0));
+    const auto setAnimations = [](BOOL on) {
+        return SystemParametersInfoW(kSetAnimation, 0, reinterpret_cast<void*>(INT_PTR { on }), 0);
+    };
+    ASSERT_TRUE(setAnimations(FALSE));
+    FrameRecorder recorder;
+    SkinWindow window;
+    const HWND handle = openAndShow(window, boxOptions(3, 2));
+    const bool shown = handle && IsWindowVisible(handle);
+    const size_t shownFrames = recorder.frames.size();
+    if (handle)
+        SendMessageW(handle, WM_CLOSE, 0, 0);
+    setAnimations(saved);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(shownFrames, 0u);
+    EXPECT_TRUE(recorder.frames.empty());
+    EXPECT_FALSE(IsWindow(handle));
+}
