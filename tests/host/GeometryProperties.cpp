@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "core/DisplayScale.h"
 #include "imaging/NineGridGeometry.h"
+#include "imaging/SkinSetChoice.h"
 #include "skin/EffectFrames.h"
 #include "skin/TurnProjection.h"
 
@@ -80,6 +82,38 @@ void turns(PropertyCheck& check, int rounds)
     }
 }
 
+// Each figure lands on the nearest whole pixel, in step with its neighbours and mirrored
+// for negatives, and the chosen skin set is the nearest at or above the scale.
+void scales(PropertyCheck& check, int rounds)
+{
+    for (int i = 0; i < rounds; ++i, check.count()) {
+        const int px = check.anyInt();
+        const DisplayScale scale(check.coin() ? check.anyInt() : check.between(1, 480));
+        const int at = scaled(px, scale);
+        const long long error = 2LL * DisplayScale::kBaseDpi * at - 2LL * px * scale.dpi();
+        if (at > INT_MIN && at < INT_MAX) {
+            check.expect(error >= -DisplayScale::kBaseDpi && error <= DisplayScale::kBaseDpi, "nearest pixel", px,
+                scale.dpi());
+            check.expect(px == INT_MIN || scaled(-px, scale) == -at, "mirrored", px, scale.dpi());
+        }
+        check.expect(px == INT_MAX || scaled(px + 1, scale) >= at, "in step", px, scale.dpi());
+        check.expect(scaled(px, DisplayScale()) == px, "1x keeps every figure", px);
+        check.expect((scaledLineWidth(px, scale) >= 1) == (px > 0), "lines keep a pixel", px, scale.dpi());
+
+        const SkinSetChoice choice = chooseSkinSet(scale);
+        if (!check.expect(choice.set >= 0 && choice.set < kSkinSetCount, "one of the sets", choice.set))
+            continue;
+        const int wanted = scale.dpi();
+        const int chosen = kSkinSets[static_cast<std::size_t>(choice.set)].dpi();
+        const int lower = choice.set > 0 ? kSkinSets[static_cast<std::size_t>(choice.set - 1)].dpi() : 0;
+        const SkinResize resize = chosen == wanted ? SkinResize::None
+            : chosen > wanted                      ? SkinResize::Down
+                                                   : SkinResize::Up;
+        check.expect(choice.resize == resize && lower < wanted && (chosen >= wanted || choice.set == kSkinSetCount - 1),
+            "the nearest set at or above", wanted, choice.set);
+    }
+}
+
 } // namespace
 
 void checkGeometry(PropertyCheck& check, int rounds)
@@ -87,4 +121,5 @@ void checkGeometry(PropertyCheck& check, int rounds)
     nineGrids(check, rounds);
     effects(check, rounds);
     turns(check, rounds);
+    scales(check, rounds);
 }

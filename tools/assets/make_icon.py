@@ -2,14 +2,15 @@
 """Draws the application icon: a speaker on a blue tile with a green repair tick.
 
 Pure Python, so it runs anywhere: shapes are signed-distance functions sampled 4x4 per
-pixel. Writes 16, 24, 32 and 48 pixel images as 32-bit BMP entries, which every Windows
-from XP on reads. Usage: make_icon.py OUTPUT.ico
+pixel. Writes 16, 20, 24, 32 and 48 pixel images as 32-bit BMP entries, which every
+Windows from XP on reads: the caption's 16 px icon has one at each display scale up to 200 %
+(20, 24, 32) and the shell's 32 and 48 are there. Usage: make_icon.py OUTPUT.ico
 """
 import math
 import struct
 import sys
 
-SIZES = (16, 24, 32, 48)
+SIZES = (16, 20, 24, 32, 48)
 SAMPLES = 4
 
 

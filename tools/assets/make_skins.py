@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
 """Draws the skin pictures: check box, radio button, push button, message box icons,
-caption button strips, light streak and tick, as PNG files.
+caption button strips, light streak and tick, as PNG files, each at 1x, 1.5x and 2x
+(name.png, name.scale-150.png, name.scale-200.png).
 
 Strips are frames side by side with one separator column between frames; the reader finds
 the separators by their colour in pixel row 2. Everything is drawn with sdf.py, so the
 output is the same bytes on every run and the build never needs Python.
+
+The larger sets are drawn from the same geometry in device pixels, not enlarged: frame
+sizes and straight edges round once to whole pixels as the program rounds its own figures,
+so edges stay sharp; separators and nine-grid markers stay one column wide.
 
 Usage: make_skins.py OUTPUT_DIR [--preview DIR]
 """
@@ -13,6 +18,8 @@ import os
 import sys
 
 sys.dont_write_bytecode = True
+from previews import write_previews  # noqa: E402
+from scales import ONE, SETS  # noqa: E402
 from sdf import (CLEAR, arc, box, capsule, circle, cover, mix, over, polygon,  # noqa: E402
                  polyline, render, write_png)
 
@@ -49,84 +56,130 @@ def frame_runs(rows, sep):
     return runs + [(start, len(rows[0]) - start)]
 
 
-def check(name, rows, size, sep=None, widths=None, markers=()):
-    """Asserts the layout the program relies on; markers are the frame columns that must be
-    full-height nine-grid markers."""
-    w, h = size
-    assert len(rows) == h and all(len(r) == w for r in rows), name + ': size'
+def frames_of(rows, sep):
+    return [[r[x0:x0 + w] for r in rows] for x0, w in frame_runs(rows, sep)]
+
+
+def check(name, k, rows, sep=None, widths=(), height=0, markers=None):
+    """Asserts the layout the program relies on at the set k: each frame is its 1x size
+    scaled, one separator column between frames, and markers(k) gives the frame columns
+    that must be full-height nine-grid markers, with identical columns between them so the
+    middle tiles without seams."""
+    name += k.suffix
+    sizes, h = [k.px(fw) for fw in widths], k.px(height)
+    assert len(rows) == h and all(len(r) == sum(sizes) + len(sizes) - 1 for r in rows), name + ': size'
     if sep is None:
         return
     runs = frame_runs(rows, sep)
-    assert [rw for _, rw in runs] == list(widths), f'{name}: frames {runs}'
+    assert [rw for _, rw in runs] == sizes, f'{name}: frames {runs}'
+    columns = markers(k) if markers else ()
     for x0, fw in runs:
         if x0:
             assert all(rows[y][x0 - 1] == (*sep, 255) for y in range(h)), name + ': separator'
-        for c in markers:
+        for c in columns:
             assert all(rows[y][x0 + c] == (*MAGENTA, 255) for y in range(h)), name + ': marker'
-        edges = [rows[1][x0 + i] for i in range(fw) if i not in markers] + [rows[y][x0 + 1] for y in range(h)]
+        if columns:
+            middle = [[r[x0 + c] for r in rows] for c in range(columns[0] + 1, columns[1])]
+            assert middle and all(m == middle[0] for m in middle), name + ': middle'
+        edges = [rows[1][x0 + i] for i in range(fw) if i not in columns] + [rows[y][x0 + 1] for y in range(h)]
         assert (*MAGENTA, 255) not in edges, name + ': stray marker'
 
 
-# Check box: a 13x13 box at the left of each 21x16 frame; ticks share the frame origin.
-BOX = (1, 2, 14, 15)
+# Every drawing takes the set k and works in its device pixels.
+
+# Check box: a 13x13 box at (1, 2) of each 21x16 frame; ticks share the frame origin and
+# are given in 1x pixels.
+BOX = (1, 2, 13)
 TICK = [(4.2, 8.7), (6.6, 11.1), (11.3, 5.7)]
 
 
-def box_frame(border, fill):
+def box_rect(k):
+    x, y, n = (k.px(v) for v in BOX)
+    return x, y, x + n, y + n
+
+
+def centre(rect):
+    return (rect[0] + rect[2]) / 2, (rect[1] + rect[3]) / 2
+
+
+def box_frame(k, border, fill):
+    rect, line = box_rect(k), k.line(1)
+
     def paint(x, y):
-        d = box(x, y, *BOX, 2)
-        return over(over(CLEAR, border, cover(d)), fill, cover(d + 1))
-    return render(21, 16, paint)
+        d = box(x, y, *rect, k(2))
+        return over(over(CLEAR, border, cover(d)), fill, cover(d + line))
+    return render(k.px(21), k.px(16), paint)
 
 
-def tick_frame(scale, hw):
-    cx, cy = (BOX[0] + BOX[2]) / 2, (BOX[1] + BOX[3]) / 2
-    pts = [(cx + (px - cx) * scale, cy + (py - cy) * scale) for px, py in TICK]
-    return render(21, 16, lambda x, y: over(CLEAR, ACCENT, cover(polyline(x, y, pts, hw, capsule))))
+def tick_frame(k, grow, hw):
+    (cx, cy), (ox, oy) = centre(box_rect(k)), centre(box_rect(ONE))
+    pts = [(cx + (px - ox) * grow * k.factor, cy + (py - oy) * grow * k.factor) for px, py in TICK]
+    return render(k.px(21), k.px(16), lambda x, y: over(CLEAR, ACCENT, cover(polyline(x, y, pts, k(hw), capsule))))
 
 
-def checkbox():
-    return strip([tick_frame(1.2, 1.15), box_frame(ACCENT, ACCENT_WASH), tick_frame(1.0, 0.95),
-                  tick_frame(0.65, 0.8), box_frame(GREY_BORDER, WHITE), box_frame(OFF_BORDER, OFF_FILL)],
+def checkbox(k):
+    return strip([tick_frame(k, 1.2, 1.15), box_frame(k, ACCENT, ACCENT_WASH), tick_frame(k, 1.0, 0.95),
+                  tick_frame(k, 0.65, 0.8), box_frame(k, GREY_BORDER, WHITE), box_frame(k, OFF_BORDER, OFF_FILL)],
                  MAGENTA)
 
 
-def radio_frame(border, fill, dot=None):
+def radio_frame(k, border, fill, dot=None):
+    n = k.px(14)
+    c = n / 2
+
     def paint(x, y):
-        d = circle(x, y, 7, 7, 7)
-        p = over(over(CLEAR, border, cover(d)), fill, cover(d + 1.2))
-        return over(p, dot, cover(circle(x, y, 7, 7, 3.5))) if dot else p
-    return render(14, 14, paint)
+        d = circle(x, y, c, c, c)
+        p = over(over(CLEAR, border, cover(d)), fill, cover(d + k(1.2)))
+        return over(p, dot, cover(circle(x, y, c, c, k(3.5)))) if dot else p
+    return render(n, n, paint)
 
 
-def radio():
-    return strip([radio_frame(GREY_BORDER, WHITE), radio_frame(ACCENT, ACCENT_WASH),
-                  radio_frame(ACCENT, WHITE, ACCENT), radio_frame(ACCENT, ACCENT_WASH, ACCENT_DARK),
-                  radio_frame(OFF_BORDER, OFF_FILL)], DARK_MAGENTA)
+def radio(k):
+    return strip([radio_frame(k, GREY_BORDER, WHITE), radio_frame(k, ACCENT, ACCENT_WASH),
+                  radio_frame(k, ACCENT, WHITE, ACCENT), radio_frame(k, ACCENT, ACCENT_WASH, ACCENT_DARK),
+                  radio_frame(k, OFF_BORDER, OFF_FILL)], DARK_MAGENTA)
 
 
-def button_frame(border, border_bottom, top, bottom, shadow=0.0):
-    """Draws a 20 px wide face and cuts it into caps and a middle column: columns 0-3 and
-    15-19 hold the corners, column 10 is plain interior."""
+# Push button frame, 13 px at 1x: a 4 px left cap, one unused column, a marker, the tiled
+# middle, a marker and a 5 px right cap. The frame and the caps scale; the unused column
+# and the markers stay one pixel each and the middle takes the rest.
+def button_layout(k):
+    left, right = k.px(4), k.px(5)
+    return left, k.px(13) - left - right - 3, right
+
+
+def button_markers(k):
+    left, middle, _ = button_layout(k)
+    return left + 1, left + 2 + middle
+
+
+def button_frame(k, border, border_bottom, top, bottom, shadow=0.0):
+    """Draws a face 20 px wide at 1x and cuts it into caps and a middle: column 10 is plain
+    interior."""
+    w, h, line = k.px(20), k.px(24), k.line(1)
+
     def paint(x, y):
-        d = box(x, y, 0, 0, 20, 24, 3)
-        p = over(CLEAR, mix(border, border_bottom, min(1, max(0, (y - 20) / 4))), cover(d))
-        p = over(p, mix(top, bottom, (y - 1) / 22), cover(d + 1))
-        return over(p, BLACK, shadow * cover(d + 1) * max(0, 1 - (y - 1) / 2))
-    face = render(20, 24, paint)
-    cols = [0, 1, 2, 3, 10, None, 10, None, 15, 16, 17, 18, 19]
+        d = box(x, y, 0, 0, w, h, k(3))
+        p = over(CLEAR, mix(border, border_bottom, min(1, max(0, (y - k(20)) / k(4)))), cover(d))
+        p = over(p, mix(top, bottom, (y - k(1)) / k(22)), cover(d + line))
+        return over(p, BLACK, shadow * cover(d + line) * max(0, 1 - (y - k(1)) / k(2)))
+    face = render(w, h, paint)
+    left, middle, right = button_layout(k)
+    inner = k.px(10)
+    cols = list(range(left)) + [inner, None] + [inner] * middle + [None] + list(range(w - right, w))
     return [[(*MAGENTA, 255) if c is None else row[c] for c in cols] for row in face]
 
 
-def button():
-    return strip([button_frame((176, 176, 176), (140, 140, 140), (255, 255, 255), (236, 236, 236)),
-                  button_frame(ACCENT, ACCENT_DARK, (242, 248, 254), (218, 234, 250)),
-                  button_frame(ACCENT_DARK, ACCENT_DARK, (192, 216, 242), (206, 227, 249), 0.14)],
+def button(k):
+    return strip([button_frame(k, (176, 176, 176), (140, 140, 140), (255, 255, 255), (236, 236, 236)),
+                  button_frame(k, ACCENT, ACCENT_DARK, (242, 248, 254), (218, 234, 250)),
+                  button_frame(k, ACCENT_DARK, ACCENT_DARK, (192, 216, 242), (206, 227, 249), 0.14)],
                  DARK_MAGENTA)
 
 
-# Message box icons: a 42 px badge centred in a 47x57 frame, glyph relative to the centre.
-ICON_C, ICON_R = (23.5, 28.5), 21
+# Message box icons: a 42 px badge centred in a 47x57 frame; glyphs are drawn in 1x pixels
+# from the centre.
+ICON_SIZE, ICON_R = (47, 57), 21
 
 
 def question(u, v):
@@ -143,22 +196,25 @@ def exclamation(u, v):
     return min(stem, circle(u, v, 0, 9.5, 2.7))
 
 
-def icon_frame(paint_inside):
-    cx, cy = ICON_C
+def icon_frame(k, paint_inside):
+    """paint_inside gets the glyph point (u, v) in 1x pixels, the badge's distance in device
+    pixels and the shade along it."""
+    w, h = (k.px(v) for v in ICON_SIZE)
+    cx, cy, r = w / 2, h / 2, k(ICON_R)
 
     def paint(x, y):
-        t = (y - cy + ICON_R) / (2 * ICON_R)
-        p = over(CLEAR, BLACK, 0.2 * min(1, max(0, (2 - circle(x, y, cx, cy + 1.5, ICON_R)) / 4)))
-        return paint_inside(p, x - cx, y - cy, circle(x, y, cx, cy, ICON_R), t)
-    return render(47, 57, paint)
+        t = (y - cy + r) / (2 * r)
+        p = over(CLEAR, BLACK, 0.2 * min(1, max(0, (k(2) - circle(x, y, cx, cy + k(1.5), r)) / k(4))))
+        return paint_inside(p, (x - cx) / k.factor, (y - cy) / k.factor, circle(x, y, cx, cy, r), t)
+    return render(w, h, paint)
 
 
-def badge(top, bottom, glyph):
+def badge(k, top, bottom, glyph):
     def inside(p, u, v, d, t):
         fill = mix(top, bottom, t)
-        p = over(over(p, mix(fill, BLACK, 0.2), cover(d)), fill, cover(d + 1))
-        return over(p, WHITE, cover(glyph(u, v)))
-    return icon_frame(inside)
+        p = over(over(p, mix(fill, BLACK, 0.2), cover(d)), fill, cover(d + k(1)))
+        return over(p, WHITE, cover(glyph(u, v) * k.factor))
+    return icon_frame(k, inside)
 
 
 def clock_hand(u, v, hour_angle, length, hw):
@@ -166,196 +222,167 @@ def clock_hand(u, v, hour_angle, length, hw):
     return capsule(u, v, 0, 0, length * math.sin(a), -length * math.cos(a), hw)
 
 
-def clock():
+def clock(k):
     def inside(p, u, v, d, t):
         p = over(p, mix((62, 134, 214), (28, 88, 164), t), cover(d))
-        p = over(p, mix(WHITE, (226, 232, 240), t), cover(d + 3))
+        p = over(p, mix(WHITE, (226, 232, 240), t), cover(d + k(3)))
         a = round(math.atan2(u, -v) / (math.pi / 6)) * math.pi / 6
         along, across = u * math.sin(a) - v * math.cos(a), u * math.cos(a) + v * math.sin(a)
         major = round(a / (math.pi / 6)) % 3 == 0
         mark = capsule(along, across, 12.5 if major else 14, 0, 15.5, 0, 1.1 if major else 0.6)
         hands = min(clock_hand(u, v, 10 + 10 / 60, 8.5, 1.5), clock_hand(u, v, 2, 12.5, 1.1))
-        p = over(p, (70, 76, 86), cover(mark))
-        p = over(p, INK, cover(hands))
-        return over(p, ACCENT, cover(circle(u, v, 0, 0, 2.2)))
-    return icon_frame(inside)
+        p = over(p, (70, 76, 86), cover(mark * k.factor))
+        p = over(p, INK, cover(hands * k.factor))
+        return over(p, ACCENT, cover(circle(u, v, 0, 0, 2.2) * k.factor))
+    return icon_frame(k, inside)
 
 
-def msgbox_icons():
-    return strip([badge((255, 178, 64), (234, 122, 20), question),
-                  badge((84, 160, 236), (32, 104, 194), info),
-                  badge((240, 88, 76), (200, 32, 36), exclamation), clock()], MAGENTA)
+def msgbox_icons(k):
+    return strip([badge(k, (255, 178, 64), (234, 122, 20), question),
+                  badge(k, (84, 160, 236), (32, 104, 194), info),
+                  badge(k, (240, 88, 76), (200, 32, 36), exclamation), clock(k)], MAGENTA)
 
 
-# Caption glyphs fill a 10x10 pixel square whose top left pixel is (l, t).
-def g_minimise(x, y, l, t):
-    return box(x, y, l, t + 5, l + 10, t + 6)
+# Caption glyphs fill a square 10 px wide at 1x whose top left pixel is (l, t); each gives
+# the distance function of its shape, with strokes k.line(1) wide.
+def g_minimise(l, t, k):
+    y0 = t + k.px(5)
+    return lambda x, y: box(x, y, l, y0, l + k.px(10), y0 + k.line(1))
 
 
-def outline(x, y, x0, y0, x1, y1):
-    return max(box(x, y, x0, y0, x1, y1), -box(x, y, x0 + 1, y0 + 1, x1 - 1, y1 - 1))
+def outline(x, y, x0, y0, x1, y1, line):
+    return max(box(x, y, x0, y0, x1, y1), -box(x, y, x0 + line, y0 + line, x1 - line, y1 - line))
 
 
-def g_maximise(x, y, l, t):
-    return outline(x, y, l, t, l + 10, t + 10)
+def g_maximise(l, t, k):
+    g, line = k.px(10), k.line(1)
+    return lambda x, y: outline(x, y, l, t, l + g, t + g, line)
 
 
-def g_restore(x, y, l, t):
-    back = max(outline(x, y, l + 2, t, l + 10, t + 8), -box(x, y, l, t + 2, l + 8, t + 10))
-    return min(back, outline(x, y, l, t + 2, l + 8, t + 10))
+def g_restore(l, t, k):
+    g, a, b, line = k.px(10), k.px(2), k.px(8), k.line(1)
+
+    def shape(x, y):
+        back = max(outline(x, y, l + a, t, l + g, t + b, line), -box(x, y, l, t + a, l + b, t + g))
+        return min(back, outline(x, y, l, t + a, l + b, t + g, line))
+    return shape
 
 
-def g_close(x, y, l, t):
-    # 11 px, so the strokes cross in the middle of a pixel instead of making a 2x2 blob
-    return min(capsule(x, y, l + 0.5, t + 0.5, l + 10.5, t + 10.5, 0.6),
-               capsule(x, y, l + 10.5, t + 0.5, l + 0.5, t + 10.5, 0.6))
+def g_close(l, t, k):
+    # one stroke longer than the square (11 px at 1x), so the strokes cross in the middle
+    # of a pixel instead of making a 2x2 blob
+    a, b, hw = k.line(1) / 2, k.px(10) + k.line(1) / 2, k(0.6)
+    return lambda x, y: min(capsule(x, y, l + a, t + a, l + b, t + b, hw),
+                            capsule(x, y, l + b, t + a, l + a, t + b, hw))
 
 
-def g_menu(x, y, l, t):
-    return min(box(x, y, l, t + r, l + 10, t + r + 1) for r in (2, 5, 8))
+def g_menu(l, t, k):
+    g, line = k.px(10), k.line(1)
+    rows = [t + k.px(2) + i * k.px(3) for i in range(3)]
+    return lambda x, y: min(box(x, y, l, r, l + g, r + line) for r in rows)
 
 
 SHIRT = [(3.5, 0.5), (2.5, 0.5), (0.5, 2.5), (0.5, 3.5), (2.5, 3.5), (2.5, 9.5), (7.5, 9.5), (7.5, 3.5),
          (9.5, 3.5), (9.5, 2.5), (7.5, 0.5), (6.5, 0.5), (5, 2), (3.5, 0.5)]
 
 
-def g_shirt(x, y, l, t):
-    return polyline(x - l, y - t, SHIRT, 0.5)
+def g_shirt(l, t, k):
+    points, hw = [(k.grid(px), k.grid(py)) for px, py in SHIRT], k.line(1) / 2
+    return lambda x, y: polyline(x - l, y - t, points, hw)
 
 
-def g_palette(x, y, l, t):
-    body = max(circle(x, y, l + 5, t + 5, 4.5), -circle(x, y, l + 8, t + 7.6, 1.8))
-    dots = min(box(x, y, l + dx, t + dy, l + dx + 1, t + dy + 1) for dx, dy in ((3, 3), (5, 2), (2, 5)))
-    return min(abs(body) - 0.5, dots)
+def g_palette(l, t, k):
+    c, line = k.px(10) / 2, k.line(1)
+    dots = [(l + k.px(dx), t + k.px(dy)) for dx, dy in ((3, 3), (5, 2), (2, 5))]
+
+    def shape(x, y):
+        body = max(circle(x, y, l + c, t + c, k(4.5)), -circle(x, y, l + k(8), t + k(7.6), k(1.8)))
+        return min(abs(body) - k(0.5), min(box(x, y, dx, dy, dx + line, dy + line) for dx, dy in dots))
+    return shape
 
 
-def caption_frame(w, glyph, ink, ink_alpha=1.0, back=None, back_alpha=1.0, flush=False, ring=0.0):
-    left = (w - 10) // 2
+def caption_frame(k, w, glyph, ink, ink_alpha=1.0, back=None, back_alpha=1.0, flush=False, ring=0.0):
+    w, h, g = k.px(w), k.px(20), k.px(10)
+    inset, line = k.px(1), k.line(1)
+    shape = glyph((w - g) // 2, (h - g) // 2, k)
 
     def paint(x, y):
-        d = box(x, y, 0, 0, w, 20) if flush else box(x, y, 1, 1, w - 1, 19, 3)
+        d = box(x, y, 0, 0, w, h) if flush else box(x, y, inset, inset, w - inset, h - inset, k(3))
         p = over(CLEAR, back, back_alpha * cover(d)) if back else CLEAR
-        p = over(p, WHITE, ring * cover(abs(d + 0.5) - 0.5))
-        return over(p, ink, ink_alpha * cover(glyph(x, y, left, 5)))
-    return render(w, 20, paint)
+        p = over(p, WHITE, ring * cover(abs(d + line / 2) - line / 2))
+        return over(p, ink, ink_alpha * cover(shape(x, y)))
+    return render(w, h, paint)
 
 
-def caption_group(w, glyph, close=False):
+def caption_group(k, w, glyph, close=False):
     hot, pressed = ((RED, 1.0), (RED_DARK, 1.0)) if close else ((WHITE, 0.2), (WHITE, 0.34))
-    return [caption_frame(w, glyph, WHITE), caption_frame(w, glyph, WHITE, 1.0, *hot),
-            caption_frame(w, glyph, WHITE, 1.0, *pressed), caption_frame(w, glyph, WHITE, 0.4)]
+    return [caption_frame(k, w, glyph, WHITE), caption_frame(k, w, glyph, WHITE, 1.0, *hot),
+            caption_frame(k, w, glyph, WHITE, 1.0, *pressed), caption_frame(k, w, glyph, WHITE, 0.4)]
 
 
-def caption_buttons():
+def caption_buttons(k):
     frames = []
     for glyph in (g_shirt, g_palette):
-        frames += caption_group(28, glyph) + [caption_frame(28, glyph, WHITE, 1.0, WHITE, 0.12, ring=0.55)]
+        frames += caption_group(k, 28, glyph) + [caption_frame(k, 28, glyph, WHITE, 1.0, WHITE, 0.12, ring=0.55)]
     for glyph in (g_menu, g_minimise, g_maximise, g_restore):
-        frames += caption_group(28, glyph)
-    return strip(frames + caption_group(42, g_close, close=True), DARK_MAGENTA)
+        frames += caption_group(k, 28, glyph)
+    return strip(frames + caption_group(k, 42, g_close, close=True), DARK_MAGENTA)
 
 
-def caption_buttons_alt():
+def caption_buttons_alt(k):
     def group(w, glyph, hot, pressed, ink_hot=INK):
-        return [caption_frame(w, glyph, INK, flush=True),
-                caption_frame(w, glyph, ink_hot, 1.0, *hot, flush=True),
-                caption_frame(w, glyph, ink_hot, 1.0, *pressed, flush=True)]
+        return [caption_frame(k, w, glyph, INK, flush=True),
+                caption_frame(k, w, glyph, ink_hot, 1.0, *hot, flush=True),
+                caption_frame(k, w, glyph, ink_hot, 1.0, *pressed, flush=True)]
     frames = group(39, g_close, (RED, 1.0), (RED_DARK, 1.0), WHITE)
     for glyph in (g_maximise, g_restore, g_minimise, g_menu, g_shirt):
         frames += group(28, glyph, (BLACK, 0.09), (BLACK, 0.18))
     return strip(frames, MAGENTA)
 
 
-def light_streak():
-    """A white line brightest in row 3 over a faint shadow, fading out towards both ends."""
+def light_streak(k):
+    """A white line brightest in row 3 over a faint shadow, fading out towards both ends;
+    larger sets take each pixel row from the nearest 1x row, so the core stays sharp."""
     rows_alpha = [(WHITE, 0.0), (WHITE, 0.08), (WHITE, 0.55), (WHITE, 1.0), (WHITE, 0.55), (BLACK, 0.16),
                   (BLACK, 0.07)]
-    fade = [math.sin(math.pi * x / 480) ** 2 for x in range(481)]
-    return [[(*c, round(255 * a * f)) for f in fade] for c, a in rows_alpha]
+    w = k.px(481)
+    fade = [math.sin(math.pi * x / (w - 1)) ** 2 for x in range(w)]
+    rows = [rows_alpha[min(int((y + 0.5) / k.factor), len(rows_alpha) - 1)] for y in range(k.px(len(rows_alpha)))]
+    return [[(*c, round(255 * a * f)) for f in fade] for c, a in rows]
 
 
-def tick():
-    pts = [(2.0, 6.4), (5.0, 9.4), (11.0, 2.6)]
-    return render(13, 12, lambda x, y: over(CLEAR, INK, cover(polyline(x, y, pts, 0.95, capsule))),
+def tick(k):
+    pts = [(k(px), k(py)) for px, py in ((2.0, 6.4), (5.0, 9.4), (11.0, 2.6))]
+    return render(k.px(13), k.px(12), lambda x, y: over(CLEAR, INK, cover(polyline(x, y, pts, k(0.95), capsule))),
                   clear=WHITE)
 
 
-ASSETS = [  # name, drawing, size, separator, frame widths, marker columns
-    ('checkbox', checkbox, (131, 16), MAGENTA, [21] * 6, ()),
-    ('radio', radio, (74, 14), DARK_MAGENTA, [14] * 5, ()),
-    ('button', button, (41, 24), DARK_MAGENTA, [13] * 3, (5, 7)),
-    ('msgbox_icons', msgbox_icons, (191, 57), MAGENTA, [47] * 4, ()),
-    ('caption_buttons', caption_buttons, (925, 20), DARK_MAGENTA, [28] * 26 + [42] * 4, ()),
-    ('caption_buttons_alt', caption_buttons_alt, (554, 20), MAGENTA, [39] * 3 + [28] * 15, ()),
-    ('light_streak', light_streak, (481, 7), None, None, ()),
-    ('tick', tick, (13, 12), None, None, ()),
+ASSETS = [  # name, drawing, separator, frame widths and height at 1x, marker columns at a set
+    ('checkbox', checkbox, MAGENTA, [21] * 6, 16, None),
+    ('radio', radio, DARK_MAGENTA, [14] * 5, 14, None),
+    ('button', button, DARK_MAGENTA, [13] * 3, 24, button_markers),
+    ('msgbox_icons', msgbox_icons, MAGENTA, [47] * 4, 57, None),
+    ('caption_buttons', caption_buttons, DARK_MAGENTA, [28] * 26 + [42] * 4, 20, None),
+    ('caption_buttons_alt', caption_buttons_alt, MAGENTA, [39] * 3 + [28] * 15, 20, None),
+    ('light_streak', light_streak, None, [481], 7, None),
+    ('tick', tick, None, [13], 12, None),
 ]
-
-
-# Previews: every picture at 4x over a checkerboard, a dialog grey and a blue caption, plus
-# the check box and button put together the way the program draws them.
-def flatten(bg, p):
-    return tuple(round(b + (c - b) * p[3] / 255) for b, c in zip(bg, p[:3])) + (255,)
-
-
-def layer(under, top):
-    a, b = top[3] / 255, under[3] / 255 * (1 - top[3] / 255)
-    if a + b == 0:
-        return (0, 0, 0, 0)
-    colour = tuple(round((t * a + u * b) / (a + b)) for t, u in zip(top[:3], under[:3]))
-    return colour + (round((a + b) * 255),)
-
-
-def frames_of(rows, sep):
-    return [[r[x0:x0 + w] for r in rows] for x0, w in frame_runs(rows, sep)]
-
-
-def side_by_side(images, gap=3):
-    return strip([[r + [(0, 0, 0, 0)] * gap for r in im] for im in images], (0, 0, 0))
-
-
-def backdrops(h):
-    yield lambda x, y: (255, 255, 255) if (x // 8 + y // 8) % 2 else (204, 204, 204)
-    yield lambda x, y: (240, 240, 240)
-    yield lambda x, y: mix((58, 112, 182), (30, 70, 132), y / h)
-    yield lambda x, y: (243, 243, 243)
-
-
-def sheet(rows, scale=4, wrap=250):
-    out = []
-    for x0 in range(0, len(rows[0]), wrap):
-        part = [r[x0:x0 + wrap] for r in rows]
-        w, h = len(part[0]) * scale, len(part) * scale
-        for bg in backdrops(h):
-            out += [[flatten(bg(x, y), part[y // scale][x // scale]) for x in range(w)] for y in range(h)]
-            out += [[(96, 96, 96, 255)] * w] * 2
-    width = max(len(r) for r in out)
-    return [r + [(96, 96, 96, 255)] * (width - len(r)) for r in out]
-
-
-def write_previews(folder, drawn):
-    os.makedirs(folder, exist_ok=True)
-    for name, rows in drawn.items():
-        write_png(os.path.join(folder, name + '.png'), sheet(rows))
-    cb = frames_of(drawn['checkbox'], MAGENTA)
-    combos = [[[layer(b, t) for b, t in zip(box_row, tick_row)] for box_row, tick_row in zip(cb[i], cb[j])]
-              for i in (4, 1, 5) for j in (3, 0, 2)]  # each box with the small, big and final tick
-    write_png(os.path.join(folder, 'checkbox-checked.png'), sheet(side_by_side(combos)))
-    faces = [[r[:4] + [r[6]] * (w - 9) + r[8:] for r in f]
-             for f in frames_of(drawn['button'], DARK_MAGENTA) for w in (24, 48)]
-    write_png(os.path.join(folder, 'button-stretched.png'), sheet(side_by_side(faces)))
 
 
 def main(argv):
     out = argv[1]
-    drawn = {}
-    for name, draw, size, sep, widths, markers in ASSETS:
-        drawn[name] = rows = draw()
-        check(name, rows, size, sep, widths, markers)
-    for name, rows in drawn.items():
-        write_png(os.path.join(out, name + '.png'), rows)
-    if '--preview' in argv:
-        write_previews(argv[argv.index('--preview') + 1], drawn)
+    for k in SETS:
+        drawn = {}
+        for name, draw, sep, widths, height, markers in ASSETS:
+            drawn[name] = rows = draw(k)
+            check(name, k, rows, sep, widths, height, markers)
+        # the larger sets travel in kxfix.exe too, so they take the shortest encoding; the
+        # 1x pictures keep the plain one their committed bytes have
+        for name, rows in drawn.items():
+            write_png(os.path.join(out, name + k.suffix + '.png'), rows, smallest=k is not ONE)
+        if '--preview' in argv:
+            write_previews(argv[argv.index('--preview') + 1], k, drawn, frames_of(drawn['checkbox'], MAGENTA),
+                           frames_of(drawn['button'], DARK_MAGENTA), button_markers(k))
 
 
 if __name__ == '__main__':

@@ -105,12 +105,53 @@ def render(w, h, paint, clear=(0, 0, 0)):
     return rows
 
 
-def write_png(path, rows):
-    """8-bit RGBA, no ancillary chunks, so the bytes depend only on the pixels."""
+def write_png(path, rows, smallest=False):
+    """8-bit RGBA, no ancillary chunks, so the bytes depend only on the pixels. smallest
+    also tries a palette and row filters and keeps the shortest of the encodings."""
+    with open(path, 'wb') as f:
+        f.write(min(png_encodings(rows), key=len) if smallest else png(rows))
+
+
+def png(rows, palette=None, choose_filter=lambda candidates: candidates[0]):
+    """RGBA, or indices into palette (a list of RGBA values) with their alpha in tRNS; each
+    row is stored with the filter choose_filter picks from the five candidates."""
     def chunk(kind, data):
         return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
-    raw = b''.join(b'\0' + bytes(v for p in row for v in p) for row in rows)
-    ihdr = struct.pack('>IIBBBBB', len(rows[0]), len(rows), 8, 6, 0, 0, 0)
-    with open(path, 'wb') as f:
-        f.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', ihdr) + chunk(b'IDAT', zlib.compress(raw, 9))
-                + chunk(b'IEND', b''))
+    if palette:
+        index = {p: i for i, p in enumerate(palette)}
+        lines, bpp = [bytes(index[p] for p in row) for row in rows], 1
+        extra = chunk(b'PLTE', bytes(v for p in palette for v in p[:3])) + chunk(b'tRNS', bytes(p[3] for p in palette))
+    else:
+        lines, bpp, extra = [bytes(v for p in row for v in p) for row in rows], 4, b''
+    raw, prior = b'', bytes(len(lines[0]))
+    for line in lines:
+        raw += choose_filter(filtered(line, prior, bpp))
+        prior = line
+    ihdr = struct.pack('>IIBBBBB', len(rows[0]), len(rows), 8, 3 if palette else 6, 0, 0, 0)
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', ihdr) + extra + chunk(b'IDAT', zlib.compress(raw, 9))
+            + chunk(b'IEND', b''))
+
+
+def filtered(line, prior, bpp):
+    """The line under each of the five PNG filters, each led by its type byte."""
+    def paeth(a, b, c):
+        p = a + b - c
+        pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+        return a if pa <= pb and pa <= pc else b if pb <= pc else c
+    left = bytes(bpp) + line[:-bpp]
+    upper_left = bytes(bpp) + prior[:-bpp]
+    predictors = (lambda a, b, c: 0, lambda a, b, c: a, lambda a, b, c: b,
+                  lambda a, b, c: (a + b) // 2, paeth)
+    return [bytes([n]) + bytes((v - predict(a, b, c)) & 255 for v, a, b, c in zip(line, left, prior, upper_left))
+            for n, predict in enumerate(predictors)]
+
+
+def png_encodings(rows):
+    """Unfiltered, Up and the usual per-row heuristic (least sum of signed differences),
+    as RGBA and, for up to 256 colours, with a palette in order of first use."""
+    def least_sum(candidates):
+        return min(candidates, key=lambda c: sum(v if v < 128 else 256 - v for v in c[1:]))
+    palette = list(dict.fromkeys(p for row in rows for p in row))
+    for colours in [None] + ([palette] if len(palette) <= 256 else []):
+        for choose in (lambda c: c[0], lambda c: c[2], least_sum):
+            yield png(rows, colours, choose)
