@@ -109,7 +109,7 @@ int SkinToggle::createSwitch(HWND window, const SwitchOptions& options)
     FontChange white;
     white.colour = 0xFFFFFF;
     setFont(white);
-    setCursor(12);
+    setCursor(CursorKind::Hand);
     m_switchStyle = true;
     m_onText = options.onText;
     m_offText = options.offText;

@@ -144,10 +144,9 @@ public:
 
     void setSkin(const NineGridImage& skin, bool present = true);
 
-    // Cursor kinds: 1 cross, 2 help, 3 I-beam, 4 no, 5 size-all, 6 NE-SW, 7 N-S, 8 NW-SE,
-    // 9 W-E, 10 up arrow, 11 wait, 12 hand, anything else the arrow. With a file, the
-    // cursor comes from it; false, keeping the old one, when it cannot be loaded.
-    bool setCursor(int kind, const std::wstring& file = std::wstring());
+    // With a file, the cursor comes from it; false, keeping the old one, when it cannot be
+    // loaded.
+    bool setCursor(CursorKind kind, const std::wstring& file = std::wstring());
 
     bool isFocused() const;
     bool takeFocus();

@@ -79,7 +79,7 @@ void ControlBase::setSkin(const NineGridImage& skin, bool present)
     redrawIfCreated(present ? skin::RedrawReason::Present : skin::RedrawReason::Render);
 }
 
-bool ControlBase::setCursor(int kind, const std::wstring& file)
+bool ControlBase::setCursor(CursorKind kind, const std::wstring& file)
 {
     if (!m_cursor.load(kind, file))
         return false;

@@ -12,7 +12,7 @@
 class SkinCursor {
 public:
     // False, keeping the cursor held before, when the file cannot be loaded.
-    bool load(int kind, const std::wstring& file = std::wstring())
+    bool load(CursorKind kind, const std::wstring& file = std::wstring())
     {
         if (!file.empty()) {
             UniqueCursor loaded(LoadCursorFromFileW(file.c_str()));

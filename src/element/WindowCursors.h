@@ -2,24 +2,39 @@
 
 #include <windows.h>
 
-// The system cursor behind a cursor kind of windows and controls: 1 cross, 2 help, 3 I-beam,
-// 4 no, 5 size-all, 6 NE-SW, 7 N-S, 8 NW-SE, 9 W-E, 10 up arrow, 11 wait, 12 hand, any
-// other the arrow.
-inline const wchar_t* systemCursorForKind(int kind)
+// The cursors windows and controls can be given; the numbers are the framework's own.
+enum class CursorKind : int {
+    Arrow = 0,
+    Cross = 1,
+    Help = 2,
+    IBeam = 3,
+    No = 4,
+    SizeAll = 5,
+    SizeNeSw = 6,
+    SizeNS = 7,
+    SizeNwSe = 8,
+    SizeWE = 9,
+    UpArrow = 10,
+    Wait = 11,
+    Hand = 12,
+};
+
+// The system cursor behind a kind; a number no kind has gives the arrow.
+inline const wchar_t* systemCursorForKind(CursorKind kind)
 {
     switch (kind) {
-    case 1: return IDC_CROSS;
-    case 2: return IDC_HELP;
-    case 3: return IDC_IBEAM;
-    case 4: return IDC_NO;
-    case 5: return IDC_SIZEALL;
-    case 6: return IDC_SIZENESW;
-    case 7: return IDC_SIZENS;
-    case 8: return IDC_SIZENWSE;
-    case 9: return IDC_SIZEWE;
-    case 10: return IDC_UPARROW;
-    case 11: return IDC_WAIT;
-    case 12: return IDC_HAND;
+    case CursorKind::Cross: return IDC_CROSS;
+    case CursorKind::Help: return IDC_HELP;
+    case CursorKind::IBeam: return IDC_IBEAM;
+    case CursorKind::No: return IDC_NO;
+    case CursorKind::SizeAll: return IDC_SIZEALL;
+    case CursorKind::SizeNeSw: return IDC_SIZENESW;
+    case CursorKind::SizeNS: return IDC_SIZENS;
+    case CursorKind::SizeNwSe: return IDC_SIZENWSE;
+    case CursorKind::SizeWE: return IDC_SIZEWE;
+    case CursorKind::UpArrow: return IDC_UPARROW;
+    case CursorKind::Wait: return IDC_WAIT;
+    case CursorKind::Hand: return IDC_HAND;
     default: return IDC_ARROW;
     }
 }

@@ -193,7 +193,7 @@ void SkinWindow::setLayered(bool layered)
     compose(true);
 }
 
-bool SkinWindow::setWindowCursor(int kind, const std::wstring& file)
+bool SkinWindow::setWindowCursor(CursorKind kind, const std::wstring& file)
 {
     if (!m_ownCursor.load(kind, file))
         return false;

@@ -93,8 +93,8 @@ public:
     void setTopmost(bool topmost);
     // Switches layered presentation on or off while the window runs.
     void setLayered(bool layered);
-    // Cursor kinds as for controls; with a file, from the file (false when it cannot be loaded).
-    bool setWindowCursor(int kind, const std::wstring& file = std::wstring());
+    // With a file, the cursor comes from it (false when it cannot be loaded).
+    bool setWindowCursor(CursorKind kind, const std::wstring& file = std::wstring());
 
     // Caption.
     void setCaptionFont(const CaptionFontChange& change);

@@ -141,8 +141,8 @@ TEST_F(ControlInput, HoverShowsTheControlsCursorAndLeavingPutsTheWindowsBack)
     SetPropA(host.handle(), skin::kPropClassCursor, windowCursor);
     TestControl control;
     const int id = control.createIn(host.handle());
-    ASSERT_TRUE(control.setCursor(12));
-    EXPECT_FALSE(control.setCursor(3, L"Z:\\no\\such\\cursor.cur"));
+    ASSERT_TRUE(control.setCursor(CursorKind::Hand));
+    EXPECT_FALSE(control.setCursor(CursorKind::IBeam, L"Z:\\no\\such\\cursor.cur"));
 
     send(id, WM_MOUSEHOVER);
     EXPECT_EQ(classCursor(), LoadCursorW(nullptr, IDC_HAND));

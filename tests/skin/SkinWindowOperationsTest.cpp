@@ -84,11 +84,11 @@ TEST(SkinWindowOperations, LayeredTopmostAndCursorChangeTheRealWindow)
     window.setTopmost(false);
     EXPECT_FALSE(GetWindowLongPtrW(handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
-    EXPECT_TRUE(window.setWindowCursor(12));
+    EXPECT_TRUE(window.setWindowCursor(CursorKind::Hand));
     const auto hand = reinterpret_cast<LONG_PTR>(LoadCursorW(nullptr, IDC_HAND));
     EXPECT_EQ(static_cast<LONG_PTR>(GetClassLongPtrW(handle, GCLP_HCURSOR)), hand);
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(GetPropA(handle, skin::kPropClassCursor)), hand);
-    EXPECT_FALSE(window.setWindowCursor(0, L"C:\\no such folder\\none.cur"));
+    EXPECT_FALSE(window.setWindowCursor(CursorKind::Arrow, L"C:\\no such folder\\none.cur"));
     EXPECT_EQ(static_cast<LONG_PTR>(GetClassLongPtrW(handle, GCLP_HCURSOR)), hand);
     DestroyWindow(handle);
 }
