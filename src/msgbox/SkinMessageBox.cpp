@@ -41,8 +41,8 @@ int SkinMessageBox::show(const MessageBoxRequest& request, int* checkResult)
     options.border = true;
     options.borderColour = 0x606060;
     options.roundedBorder = true;
-    options.showEffect = 3;
-    options.hideEffect = 2;
+    options.showEffect = ShowEffect::GrowAndSettle;
+    options.hideEffect = HideEffect::PulseAndFade;
     options.showInTaskbar = true;
     options.captionButtons = kCaptionClose;
     options.captionButtonStyle = 0;

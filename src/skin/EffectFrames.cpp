@@ -162,29 +162,29 @@ int turnAngle(int frame, bool show)
     return angle > 90 ? angle + 180 : angle;
 }
 
-int showEffectMargin(int effect)
+int showEffectMargin(ShowEffect effect)
 {
-    return effect == 3 ? 24 : 0;
+    return effect == ShowEffect::GrowAndSettle ? 24 : 0;
 }
 
-std::vector<EffectFrame> showEffectFrames(const EffectRect& original, std::optional<int> effect)
+std::vector<EffectFrame> showEffectFrames(const EffectRect& original, std::optional<ShowEffect> effect)
 {
     const EffectRect window = limited(original);
     const int dw = truncated(window.width / 10.0);
     const int dh = truncated(window.height / 10.0);
     const EffectRect& w = window;
     switch (effect.value_or(kDefaultShowEffect)) {
-    case 1: {
+    case ShowEffect::GrowFromCentre: {
         const EffectRect start = centredThird(w);
         const int growW = truncated((w.width - start.width) / 10.0);
         const int growH = truncated((w.height - start.height) / 10.0);
         return showing(
             w, start, [=](int, EffectRect& r) { growCentred(r, growW, growH); }, 2);
     }
-    case 2:
+    case ShowEffect::FadeIn:
         return showing(
             w, w, [](int, EffectRect&) {}, 4);
-    case 3: {
+    case ShowEffect::GrowAndSettle: {
         // Grows past its mark in six frames, then settles back by 3 pixels a side.
         const EffectRect start = centredThird(w);
         const int growW = truncated((w.width - start.width) / 6.0);
@@ -204,10 +204,10 @@ std::vector<EffectFrame> showEffectFrames(const EffectRect& original, std::optio
             },
             5);
     }
-    case 4:
+    case ShowEffect::UnrollRight:
         return showing(
             w, { w.x, w.y, 0, w.height }, [=](int, EffectRect& r) { r.width += dw; }, 2);
-    case 5:
+    case ShowEffect::UnrollLeft:
         return showing(
             w, { w.x + w.width, w.y, 0, w.height },
             [=](int, EffectRect& r) {
@@ -215,7 +215,7 @@ std::vector<EffectFrame> showEffectFrames(const EffectRect& original, std::optio
                 r.width += dw;
             },
             2);
-    case 6:
+    case ShowEffect::UnrollUp:
         return showing(
             w, { w.x, w.y + w.height, w.width, 0 },
             [=](int, EffectRect& r) {
@@ -223,10 +223,10 @@ std::vector<EffectFrame> showEffectFrames(const EffectRect& original, std::optio
                 r.height += dh;
             },
             2);
-    case 7:
+    case ShowEffect::UnrollDown:
         return showing(
             w, { w.x, w.y, w.width, 0 }, [=](int, EffectRect& r) { r.height += dh; }, 2);
-    case 8:
+    case ShowEffect::OpenFromMiddleRow:
         return showing(
             w, { w.x, truncated(w.y + w.height / 2.0), w.width, 0 },
             [=](int, EffectRect& r) {
@@ -234,7 +234,7 @@ std::vector<EffectFrame> showEffectFrames(const EffectRect& original, std::optio
                 r.y = truncated(r.y - dh / 2.0);
             },
             2);
-    case 9:
+    case ShowEffect::OpenFromMiddleColumn:
         return showing(
             w, { truncated(w.x + w.width / 2.0), w.y, 0, w.height },
             [=](int, EffectRect& r) {
@@ -242,21 +242,21 @@ std::vector<EffectFrame> showEffectFrames(const EffectRect& original, std::optio
                 r.x = truncated(r.x - dw / 2.0);
             },
             2);
-    case 10:
+    case ShowEffect::Turn:
         return turning(w, true);
     default:
         return {};
     }
 }
 
-std::vector<EffectFrame> hideEffectFrames(const EffectRect& original, int effect)
+std::vector<EffectFrame> hideEffectFrames(const EffectRect& original, HideEffect effect)
 {
     const EffectRect window = limited(original);
     const int dw = truncated(window.width / 10.0);
     const int dh = truncated(window.height / 10.0);
     const EffectRect& w = window;
     switch (effect) {
-    case 1:
+    case HideEffect::ShrinkToCentre:
         return hiding(
             w,
             [=](int, EffectRect& r) {
@@ -266,7 +266,7 @@ std::vector<EffectFrame> hideEffectFrames(const EffectRect& original, int effect
                 r.height -= dh;
             },
             foldSleep);
-    case 2: {
+    case HideEffect::PulseAndFade: {
         // Shrinks by 2 % for five frames and grows back for five while it fades.
         const int d = percent(w.width, 2);
         const int e = percent(w.height, 2);
@@ -281,15 +281,15 @@ std::vector<EffectFrame> hideEffectFrames(const EffectRect& original, int effect
             },
             [](int i) { return 30 - 2 * i; });
     }
-    case 3:
+    case HideEffect::FadeOut:
         return fadingFaster(w);
-    case 4:
+    case HideEffect::FoldToMiddleRow:
         return hiding(
             w, [=](int, EffectRect& r) { foldToMiddle(r, dh); }, foldSleep, FrameLook::Blended);
-    case 5:
+    case HideEffect::RollUp:
         return hiding(
             w, [=](int, EffectRect& r) { r.height -= dh; }, foldSleep);
-    case 6:
+    case HideEffect::RollDown:
         return hiding(
             w,
             [=](int, EffectRect& r) {
@@ -297,10 +297,10 @@ std::vector<EffectFrame> hideEffectFrames(const EffectRect& original, int effect
                 r.height -= dh;
             },
             foldSleep);
-    case 7:
+    case HideEffect::RollLeft:
         return hiding(
             w, [=](int, EffectRect& r) { r.width -= dw; }, foldSleep);
-    case 8:
+    case HideEffect::RollRight:
         return hiding(
             w,
             [=](int, EffectRect& r) {
@@ -308,7 +308,7 @@ std::vector<EffectFrame> hideEffectFrames(const EffectRect& original, int effect
                 r.width -= dw;
             },
             foldSleep);
-    case 9:
+    case HideEffect::FoldToMiddleColumn:
         return hiding(
             w,
             [=](int, EffectRect& r) {
@@ -316,9 +316,9 @@ std::vector<EffectFrame> hideEffectFrames(const EffectRect& original, int effect
                 r.width -= dw;
             },
             foldSleep);
-    case 10:
+    case HideEffect::Turn:
         return turning(w, false);
-    case 11:
+    case HideEffect::SwitchOff:
         return switchingOff(w);
     default:
         return {};

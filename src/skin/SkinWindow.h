@@ -299,8 +299,8 @@ private:
     std::function<void(HWND, int, int)> m_movingCallback;
     std::function<void(HWND)> m_skinButtonCallback;
     std::function<void(HWND)> m_menuButtonCallback;
-    int m_showEffect = 0;
-    int m_hideEffect = 0;
+    ShowEffect m_showEffect = ShowEffect::None;
+    HideEffect m_hideEffect = HideEffect::None;
     // While an effect plays, the moves and sizes it makes are not the window's own.
     bool m_playingEffect = false;
     bool m_layered = true;

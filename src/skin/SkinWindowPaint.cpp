@@ -266,7 +266,7 @@ void SkinWindow::surfacePaint(HDC paintDc)
 {
     if (m_firstShowPending) {
         // The effect plays the window's picture, so it needs one composed before it.
-        if (m_showEffect != 0 && !GetPropA(m_hwnd, skin::kPropShowEffectPlayed)) {
+        if (m_showEffect != ShowEffect::None && !GetPropA(m_hwnd, skin::kPropShowEffectPlayed)) {
             compose();
             skin::setProperty(m_hwnd, skin::kPropShowEffectPlayed, 1);
             playShowEffect();

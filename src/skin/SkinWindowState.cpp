@@ -251,7 +251,8 @@ void SkinWindow::resetWindowFields()
     m_movingCallback = nullptr;
     m_skinButtonCallback = nullptr;
     m_menuButtonCallback = nullptr;
-    m_showEffect = m_hideEffect = 0;
+    m_showEffect = ShowEffect::None;
+    m_hideEffect = HideEffect::None;
     m_layered = true;
     m_border = m_roundedBorder = m_extraFrame = false;
     m_sizeLimitsSet = false;

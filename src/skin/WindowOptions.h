@@ -9,6 +9,7 @@
 
 #include "core/Bytes.h"
 #include "imaging/NineGridImage.h"
+#include "skin/EffectFrames.h"
 
 // Background layouts of a window picture.
 enum class BackgroundLayout : int { TopLeft = 0, TopRight = 1, Centred = 2, Stretched = 3, Tiled = 4 };
@@ -51,8 +52,8 @@ struct WindowOptions {
     bool border = false;
     COLORREF borderColour = 0;
     bool roundedBorder = false;
-    int showEffect = 0;
-    int hideEffect = 0;
+    ShowEffect showEffect = ShowEffect::None;
+    HideEffect hideEffect = HideEffect::None;
     int drawTitle = 1;
     ByteArray iconImage;
     bool topmost = false;

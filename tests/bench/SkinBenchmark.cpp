@@ -117,14 +117,14 @@ void timeEffects()
     for (bool show : {true, false}) {
         for (int effect = 1; effect <= (show ? 10 : 11); ++effect) {
             const std::vector<EffectFrame> frames
-                = show ? showEffectFrames(rect, effect) : hideEffectFrames(rect, effect);
+                = show ? showEffectFrames(rect, ShowEffect(effect)) : hideEffectFrames(rect, HideEffect(effect));
             int waits = 0;
             int pushed = 0;
             for (const EffectFrame& frame : frames) {
                 waits += frame.sleepMs;
                 pushed += frame.rect.width > 0 && frame.rect.height > 0 ? 1 : 0;
             }
-            EffectPlayer player(picture, show ? showEffectMargin(effect) : 0);
+            EffectPlayer player(picture, show ? showEffectMargin(ShowEffect(effect)) : 0);
             const double total = microsecondsOnce([&] { player.play(handle, frames); }) / 1000;
             const double drawing = microsecondsPerCall(5, [&] {
                 for (const EffectFrame& frame : frames)

@@ -44,8 +44,8 @@ void effects(PropertyCheck& check, int rounds)
     for (int i = 0; i < rounds; ++i, check.count()) {
         const EffectRect window { check.anyInt(), check.anyInt(), check.anyInt(), check.anyInt() };
         const int effect = check.between(-1, 12);
-        const std::vector<EffectFrame> shown = showEffectFrames(window, effect);
-        const std::vector<EffectFrame> hidden = hideEffectFrames(window, effect);
+        const std::vector<EffectFrame> shown = showEffectFrames(window, ShowEffect(effect));
+        const std::vector<EffectFrame> hidden = hideEffectFrames(window, HideEffect(effect));
         check.expect(shown.empty() == (effect < 1 || effect > 10), "show effects 1..10", effect);
         check.expect(hidden.empty() == (effect < 1 || effect > 11), "hide effects 1..11", effect);
         if (!shown.empty())
@@ -54,7 +54,7 @@ void effects(PropertyCheck& check, int rounds)
             for (const EffectFrame& frame : *frames)
                 check.expect(frame.alpha >= 0 && frame.alpha <= 255 && frame.sleepMs >= 0, "alphas and waits",
                     frame.alpha, frame.sleepMs);
-        showEffectMargin(effect);
+        showEffectMargin(ShowEffect(effect));
         turnAngle(check.anyInt(), check.coin());
     }
 }

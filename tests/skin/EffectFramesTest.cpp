@@ -27,7 +27,7 @@ TEST(ShowEffectFrames, EveryEffectEndsExactlyOnTheWindowAfterFadingInBy25)
 {
     for (int effect = 1; effect <= 10; ++effect) {
         SCOPED_TRACE(effect);
-        const std::vector<EffectFrame> frames = showEffectFrames(kWindow, effect);
+        const std::vector<EffectFrame> frames = showEffectFrames(kWindow, ShowEffect(effect));
         ASSERT_EQ(frames.size(), effect == 10 ? 20u : 10u);
         EXPECT_EQ(frames.back().rect, kWindow);
         EXPECT_EQ(frames.back().alpha, 255);
@@ -35,10 +35,10 @@ TEST(ShowEffectFrames, EveryEffectEndsExactlyOnTheWindowAfterFadingInBy25)
         for (int i = 1; effect != 10 && i < 10; ++i)
             EXPECT_EQ(frames[i - 1].alpha, 25 * i);
     }
-    EXPECT_TRUE(showEffectFrames(kWindow, 0).empty());
-    EXPECT_TRUE(showEffectFrames(kWindow, 11).empty());
-    EXPECT_EQ(showEffectMargin(3), 24);
-    EXPECT_EQ(showEffectMargin(1), 0);
+    EXPECT_TRUE(showEffectFrames(kWindow, ShowEffect::None).empty());
+    EXPECT_TRUE(showEffectFrames(kWindow, ShowEffect(11)).empty());
+    EXPECT_EQ(showEffectMargin(ShowEffect::GrowAndSettle), 24);
+    EXPECT_EQ(showEffectMargin(ShowEffect::GrowFromCentre), 0);
 }
 
 TEST(ShowEffectFrames, AnOmittedEffectFadesInPlace)
@@ -80,7 +80,7 @@ TEST(ShowEffectFrames, StartAndStepOfEachMovement)
     };
     for (const FrameCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "effect " << c.effect << " frame " << c.frame);
-        const EffectFrame frame = showEffectFrames(kWindow, c.effect)[c.frame - 1];
+        const EffectFrame frame = showEffectFrames(kWindow, ShowEffect(c.effect))[c.frame - 1];
         EXPECT_EQ(frame.rect, c.rect) << frame.rect.x << "," << frame.rect.y << " " << frame.rect.width << "x"
                                       << frame.rect.height;
     }
@@ -97,7 +97,7 @@ TEST(ShowEffectFrames, SleepsAfterEachFrame)
         { 10, [](int i) { return i; } },
     };
     for (const SleepCase& c : cases) {
-        const std::vector<EffectFrame> frames = showEffectFrames(kWindow, c.effect);
+        const std::vector<EffectFrame> frames = showEffectFrames(kWindow, ShowEffect(c.effect));
         for (std::size_t i = 0; i < frames.size(); ++i)
             EXPECT_EQ(frames[i].sleepMs, c.sleepAfter(static_cast<int>(i) + 1)) << c.effect << ":" << i + 1;
     }
@@ -122,7 +122,7 @@ TEST(HideEffectFrames, StepsFromTheWindowAndFadesOutBy25)
     };
     for (const FrameCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "effect " << c.effect << " frame " << c.frame);
-        const std::vector<EffectFrame> frames = hideEffectFrames(kWindow, c.effect);
+        const std::vector<EffectFrame> frames = hideEffectFrames(kWindow, HideEffect(c.effect));
         ASSERT_EQ(frames.size(), 10u);
         const EffectFrame& frame = frames[c.frame - 1];
         EXPECT_EQ(frame.rect, c.rect) << frame.rect.x << "," << frame.rect.y << " " << frame.rect.width << "x"
@@ -131,10 +131,10 @@ TEST(HideEffectFrames, StepsFromTheWindowAndFadesOutBy25)
             EXPECT_EQ(frame.alpha, 255 - 25 * c.frame);
         }
     }
-    EXPECT_EQ(hideEffectFrames(kWindow, 4)[0].look, FrameLook::Blended);
-    EXPECT_EQ(hideEffectFrames(kWindow, 5)[0].look, FrameLook::Stretched);
-    EXPECT_TRUE(hideEffectFrames(kWindow, 0).empty());
-    EXPECT_TRUE(hideEffectFrames(kWindow, 12).empty());
+    EXPECT_EQ(hideEffectFrames(kWindow, HideEffect::FoldToMiddleRow)[0].look, FrameLook::Blended);
+    EXPECT_EQ(hideEffectFrames(kWindow, HideEffect::RollUp)[0].look, FrameLook::Stretched);
+    EXPECT_TRUE(hideEffectFrames(kWindow, HideEffect::None).empty());
+    EXPECT_TRUE(hideEffectFrames(kWindow, HideEffect(12)).empty());
 }
 
 TEST(HideEffectFrames, SleepsAfterEachFrame)
@@ -147,7 +147,7 @@ TEST(HideEffectFrames, SleepsAfterEachFrame)
         { 11, [](int i) { return i <= 7 ? 20 - i : 50 - i; } },
     };
     for (const SleepCase& c : cases) {
-        const std::vector<EffectFrame> frames = hideEffectFrames(kWindow, c.effect);
+        const std::vector<EffectFrame> frames = hideEffectFrames(kWindow, HideEffect(c.effect));
         for (std::size_t i = 0; i < frames.size(); ++i)
             EXPECT_EQ(frames[i].sleepMs, c.sleepAfter(static_cast<int>(i) + 1)) << c.effect << ":" << i + 1;
     }
@@ -155,7 +155,7 @@ TEST(HideEffectFrames, SleepsAfterEachFrame)
 
 TEST(HideEffectFrames, FadingOutSpeedsUpAndEndsInvisible)
 {
-    const std::vector<EffectFrame> frames = hideEffectFrames(kWindow, 3);
+    const std::vector<EffectFrame> frames = hideEffectFrames(kWindow, HideEffect::FadeOut);
     const int delays[] = { 77, 71, 62, 50, 35, 17, 1, 1, 1, 1 };
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(frames[i].sleepMs, delays[i]) << i + 1;
@@ -169,14 +169,14 @@ TEST(HideEffectFrames, PulseShrinksByTwoPercentAndGrowsBack)
     const EffectRect expected[] = { { 103, 51, 315, 147 }, { 106, 52, 309, 144 }, { 109, 53, 303, 141 },
         { 112, 54, 297, 138 }, { 115, 55, 291, 135 }, { 112, 53, 297, 138 }, { 109, 51, 303, 141 },
         { 106, 49, 309, 144 }, { 103, 47, 315, 147 }, { 100, 45, 321, 150 } };
-    const std::vector<EffectFrame> frames = hideEffectFrames(kWindow, 2);
+    const std::vector<EffectFrame> frames = hideEffectFrames(kWindow, HideEffect::PulseAndFade);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(frames[i].rect, expected[i]) << i + 1;
 }
 
 TEST(HideEffectFrames, SwitchOffNarrowsTheBandAroundItsMiddleUnderAShrinkingStreak)
 {
-    const std::vector<EffectFrame> frames = hideEffectFrames(kWindow, 11);
+    const std::vector<EffectFrame> frames = hideEffectFrames(kWindow, HideEffect::SwitchOff);
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(frames[i].look, FrameLook::Blended);
     struct Streak {
@@ -208,8 +208,8 @@ TEST(TurnEffectFrames, TwentyAnglesThatTurnOnPastNinetyDegrees)
     const int showAngles[]
         = { 9, 18, 27, 36, 45, 54, 63, 72, 81, 90, 279, 288, 297, 306, 315, 324, 333, 342, 351, 360 };
     const int hideAngles[] = { 351, 342, 333, 324, 315, 306, 297, 288, 279, 90, 81, 72, 63, 54, 45, 36, 27, 18, 9, 0 };
-    const std::vector<EffectFrame> show = showEffectFrames(kWindow, 10);
-    const std::vector<EffectFrame> hide = hideEffectFrames(kWindow, 10);
+    const std::vector<EffectFrame> show = showEffectFrames(kWindow, ShowEffect::Turn);
+    const std::vector<EffectFrame> hide = hideEffectFrames(kWindow, HideEffect::Turn);
     ASSERT_EQ(show.size(), 20u);
     ASSERT_EQ(hide.size(), 20u);
     for (int i = 0; i < 20; ++i) {

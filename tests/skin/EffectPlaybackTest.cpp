@@ -34,7 +34,7 @@ WindowOptions halvesOptions(int hideEffect)
     options.drawTitle = 0;
     options.backgroundImage = makePng(320, 150, [](int, int y) { return y < 75 ? 0xFFFF0000u : 0xFF0000FFu; });
     options.backgroundLayout = static_cast<int>(BackgroundLayout::Stretched);
-    options.hideEffect = hideEffect;
+    options.hideEffect = HideEffect(hideEffect);
     return options;
 }
 

@@ -36,8 +36,8 @@ WindowOptions boxOptions(int showEffect, int hideEffect)
     options.border = true;
     options.borderColour = 0x606060;
     options.roundedBorder = true;
-    options.showEffect = showEffect;
-    options.hideEffect = hideEffect;
+    options.showEffect = ShowEffect(showEffect);
+    options.hideEffect = HideEffect(hideEffect);
     options.captionButtons = 1;
     return options;
 }
