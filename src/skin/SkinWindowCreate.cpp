@@ -9,7 +9,11 @@
 
 namespace {
 
-constexpr DWORD kModalStyle = 0x40 | WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU;
+// A bit of the class-specific low word that the framework's window class gives no meaning: it
+// only marks the window as modal for whoever reads its style, and is kept so the style stays
+// what it always was.
+constexpr DWORD kModalMark = 0x40;
+constexpr DWORD kModalStyle = kModalMark | WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU;
 constexpr DWORD kHiddenStyle = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU;
 
 }  // namespace
