@@ -42,6 +42,10 @@ struct EventArgs {
     int value1 = 0;
     int value2 = 0;
     int value3 = 0;
+
+    // A key event's values, read as what they are.
+    int key() const { return value1; }
+    int keyModifiers() const { return value2; }
 };
 using EventHandler = std::function<int(const EventArgs&)>;
 

@@ -15,14 +15,14 @@ constexpr int kKeyPassed = 1;
 
 int SkinMessageBox::onKeyDown(const EventArgs& args)
 {
-    if (m_openWindow && args.value1 == 'C' && args.value2 == kCtrl) {
+    if (m_openWindow && args.key() == 'C' && args.keyModifiers() == kCtrl) {
         copyToClipboard();
         return kKeyTaken;
     }
     // Alt+F4 and the other system keys keep their usual meaning.
-    if (!m_openWindow || (args.value2 & (kCtrl | kAlt)) != 0)
+    if (!m_openWindow || (args.keyModifiers() & (kCtrl | kAlt)) != 0)
         return kKeyPassed;
-    switch (args.value1) {
+    switch (args.key()) {
     case VK_RETURN:
         // With the check box focused, Enter still answers the box, through its default button.
         onButton(focusedButton() > 0 ? focusedButton() : m_style.defaultButton);
@@ -36,7 +36,7 @@ int SkinMessageBox::onKeyDown(const EventArgs& args)
         return kKeyTaken;
     case VK_LEFT:
     case VK_RIGHT:
-        moveFocus(args.value1 == VK_RIGHT ? 1 : -1, true);
+        moveFocus(args.key() == VK_RIGHT ? 1 : -1, true);
         return kKeyTaken;
     case VK_TAB:
         // The focus moves on key-up.
@@ -48,12 +48,12 @@ int SkinMessageBox::onKeyDown(const EventArgs& args)
 
 int SkinMessageBox::onKeyUp(const EventArgs& args)
 {
-    if (!m_openWindow || (args.value2 & (kCtrl | kAlt)) != 0)
+    if (!m_openWindow || (args.keyModifiers() & (kCtrl | kAlt)) != 0)
         return kKeyPassed;
-    switch (args.value1) {
+    switch (args.key()) {
     case VK_TAB:
         // The box keeps its own cycle, so the caption's buttons never take the focus.
-        moveFocus((args.value2 & kShift) != 0 ? -1 : 1, false);
+        moveFocus((args.keyModifiers() & kShift) != 0 ? -1 : 1, false);
         return kKeyTaken;
     case VK_SPACE:
         // A focused button clicks itself on Space.
