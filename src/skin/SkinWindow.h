@@ -210,7 +210,8 @@ private:
     void drawBackground(Graphics& graphics);
     void drawBackgroundPicture(Graphics& graphics, const RECT& interior);
     void drawBorderLines(Graphics& graphics);
-    void drawCaptionText();
+    void drawCaptionText(int width, int height, const Surface& under);
+    void refreshCaptionLayer(const Surface& composed);
     void drawCaptionIcon(Graphics& graphics);
     void buildComposedSurface();
     void composeControls(Surface& composed);
@@ -269,6 +270,9 @@ private:
     Surface m_backgroundLayer;
     Surface m_composed;
     Surface m_captionLayer;
+    // What lay under the caption rectangle when the caption layer was drawn, and where.
+    Surface m_captionUnderlay;
+    RECT m_captionLayerRect{};
     Surface m_backgroundImage;
     Surface m_fadeSnapshot;
     int m_previousHot = 0;
