@@ -29,3 +29,16 @@ bool childProcessRunning(const std::wstring& fileName);
 
 // The calling thread's top-level windows, hidden ones included.
 int threadWindowCount();
+
+// The user's keyboard-cues setting (focus marks always shown) for a scope, in this session
+// only; the old setting comes back at the end.
+class KeyboardCuesSetting {
+public:
+    explicit KeyboardCuesSetting(bool always);
+    ~KeyboardCuesSetting();
+    KeyboardCuesSetting(const KeyboardCuesSetting&) = delete;
+    KeyboardCuesSetting& operator=(const KeyboardCuesSetting&) = delete;
+
+private:
+    BOOL m_saved = FALSE;
+};

@@ -192,7 +192,7 @@ void SkinToggle::paintGlyphCaption(Graphics& graphics, const RECT& face) const
         if (captionFont && ink.Create(toArgb(textFont.colour, kTextAlpha)))
             graphics.DrawString(text(), captionFont, ink, layout, format);
     }
-    if (!m_showFocus || text().empty() || !captionFont || !isFocused())
+    if (!m_showFocus || text().empty() || !captionFont || !showsFocusMark())
         return;
     // Measured where the caption is drawn, then raised by a pixel so the dots enclose it.
     // Windows centres the measured box as the caption is centred, Wine leaves it at the

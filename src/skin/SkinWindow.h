@@ -243,6 +243,11 @@ private:
     bool onOtherButton(UINT message, WPARAM wParam, LPARAM lParam);
     void onMouseEnter();
     void onMouseLeave();
+
+    // Keyboard cues: focus marks stay hidden until the keyboard is used.
+    void startUiState();
+    std::optional<LRESULT> handleUiStateMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void showCuesForKey(WPARAM key);
     const EventHandler* controlHandler(int controlId, ElementEvent event) const;
 
     // Accessibility.
@@ -278,6 +283,8 @@ private:
     int m_previousHot = 0;
     int m_hot = 0;
     int m_focused = 0;
+    // UISF_HIDEFOCUS and UISF_HIDEACCEL while those cues are hidden.
+    WORD m_uiState = 0;
     // The control the left button went down on (0: the surface), so only a press and a
     // release on the same control click it.
     int m_pressed = 0;

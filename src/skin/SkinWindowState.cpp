@@ -231,6 +231,7 @@ void SkinWindow::resetWindowFields()
     m_backgroundImage = Surface();
     m_fadeSnapshot = Surface();
     m_previousHot = m_hot = m_focused = m_pressed = 0;
+    m_uiState = 0;
     m_accessibleDescription.clear();
     m_readingOrder.clear();
     m_hoverTracking = false;

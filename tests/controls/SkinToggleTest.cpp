@@ -49,6 +49,25 @@ TEST_F(ToggleWindow, GlyphCheckBoxShowsTheStripFrameOfEachState)
     EXPECT_EQ(threadtimers::running(), timersBefore);
 }
 
+// The dotted box round a focused check box's caption waits, like every focus mark, until
+// the keyboard is used.
+TEST_F(ToggleWindow, CheckBoxFocusMarkWaitsForTheKeyboard)
+{
+    SkinToggle box;
+    ASSERT_GT(createGlyphCheckBox(box, handle), 0);
+    box.redraw(skin::RedrawReason::Present);
+    const auto pixels = [&] {
+        GdiFlush();
+        const Surface& own = box.record()->surface;
+        return std::vector<std::uint32_t>(own.bits(), own.bits() + own.width() * own.height());
+    };
+    const std::vector<std::uint32_t> unfocused = pixels();
+    ASSERT_TRUE(box.takeFocus());
+    EXPECT_EQ(pixels(), unfocused);
+    SendMessageW(handle, WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_NE(pixels(), unfocused);
+}
+
 TEST_F(ToggleWindow, GlyphCheckAnimationsAndASecondClickWithin150ms)
 {
     SkinToggle box;
@@ -244,6 +263,7 @@ TEST_F(ToggleWindow, GalleryOfLooksForTheEye)
     options.caption = L"有焦点的复选框";
     options.width = 140;
     focused->createCheckBox(handle, options);
+    SendMessageW(handle, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     window.giveFocus(focused->id());
     SkinToggle* pictures = add();
     options.x = 184;

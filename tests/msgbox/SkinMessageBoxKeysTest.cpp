@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "BoxDriver.h"
+#include "TestSupport.h"
+#include "element/SkinConstants.h"
 
 namespace {
 
@@ -147,27 +149,52 @@ TEST(SkinMessageBoxKeys, ClosingWithoutAButtonGivesMinusOneAndStillWritesTheChec
     }
 }
 
-TEST(SkinMessageBoxKeys, TheFocusedButtonShowsItsRing)
+// The default button has the focus at open but, as in the platform's box, shows no ring until
+// the keyboard is used, unless keyboard cues are always on: it looks as it does without the
+// focus. Tab brings the ring, and an arrow takes it along.
+TEST(SkinMessageBoxKeys, TheFocusRingWaitsForTheKeyboard)
 {
-    SkinMessageBox box;
-    BoxArgs args;
-    args.style = MB_OKCANCEL;
-    std::vector<int> rings;
-    runBox(box, args, [&](SkinMessageBox& b) {
-        const RECT first = b.button(1).windowRect();
-        const RECT second = b.button(2).windowRect();
-        rings.push_back(darkPixelsOnRow(b, first, 3));
-        rings.push_back(darkPixelsOnRow(b, second, 3));
-        pressKey(b.openWindow(), VK_RIGHT);
-        settle();
-        rings.push_back(darkPixelsOnRow(b, first, 3));
-        rings.push_back(darkPixelsOnRow(b, second, 3));
-        PostMessageW(b.openWindow(), WM_CLOSE, 0, 0);
-    });
-    ASSERT_EQ(rings.size(), 4u);
-    // The dotted ring darkens every other pixel of its top edge, three pixels in.
-    EXPECT_GT(rings[0], 20);
-    EXPECT_LT(rings[1], 5);
-    EXPECT_LT(rings[2], 5);
-    EXPECT_GT(rings[3], 20);
+    for (const bool always : { false, true }) {
+        SCOPED_TRACE(always);
+        KeyboardCuesSetting setting(always);
+        SkinMessageBox box;
+        BoxArgs args;
+        args.style = MB_OKCANCEL;
+        int focusAtOpen = -1;
+        bool sameWithoutFocus = false;
+        std::vector<int> rings;
+        runBox(box, args, [&](SkinMessageBox& b) {
+            const RECT first = b.button(1).windowRect();
+            const RECT second = b.button(2).windowRect();
+            const auto around = [&] {
+                std::vector<std::uint32_t> pixels;
+                for (int y = first.top - 2; y < first.bottom + 2; ++y)
+                    for (int x = first.left - 2; x < first.right + 2; ++x)
+                        pixels.push_back(composedPixel(b, x, y));
+                return pixels;
+            };
+            focusAtOpen = focusedPart(b);
+            const std::vector<std::uint32_t> atOpen = around();
+            rings.push_back(darkPixelsOnRow(b, first, 3));
+            SendMessageW(b.openWindow(), skin::kMsgGiveFocus, static_cast<WPARAM>(b.button(2).id()), 0);
+            settle();
+            sameWithoutFocus = around() == atOpen;
+            pressKey(b.openWindow(), VK_TAB);
+            settle();
+            rings.push_back(darkPixelsOnRow(b, first, 3));
+            pressKey(b.openWindow(), VK_RIGHT);
+            settle();
+            rings.push_back(darkPixelsOnRow(b, first, 3));
+            rings.push_back(darkPixelsOnRow(b, second, 3));
+            PostMessageW(b.openWindow(), WM_CLOSE, 0, 0);
+        });
+        EXPECT_EQ(focusAtOpen, 1);
+        EXPECT_EQ(sameWithoutFocus, !always);
+        ASSERT_EQ(rings.size(), 4u);
+        // The dotted ring darkens every other pixel of its top edge, three pixels in.
+        EXPECT_EQ(rings[0] > 20, always);
+        EXPECT_GT(rings[1], 20);
+        EXPECT_LT(rings[2], 5);
+        EXPECT_GT(rings[3], 20);
+    }
 }
