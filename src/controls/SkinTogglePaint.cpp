@@ -182,7 +182,7 @@ void SkinToggle::paintGlyphCaption(Graphics& graphics, const RECT& face) const
 {
     const FontSpec& textFont = font();
     const StringFormat format = nearCaptionFormat();
-    const RectF layout = glyphCaptionRect(face);
+    const RectF layout = glyphCaptionRect(face, textFont.glow);
     Font captionFont;
     captionFont.Create(textFont.face, textFont.size, textFont.style, flat::UnitPixel);
     if (textFont.glow) {
