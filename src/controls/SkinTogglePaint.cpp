@@ -291,17 +291,15 @@ void SkinToggle::paintIndicatorCaption(Graphics& graphics, const RECT& face, int
     const FontSpec& textFont = font();
     const StringFormat format = nearCaptionFormat();
     const RectF layout = indicatorCaptionRect(face, indicatorWidth, textFont.glow);
-    // The indicator itself has no disabled look, so the caption greys as a button's does.
-    const COLORREF colour = disabled() ? kDisabledText : textFont.colour;
     if (textFont.glow) {
         GlowTextStyle style = glowTextStyle(textFont, format);
         style.glowSize = 4;
-        drawGlowText(graphics, text(), layout, colour, textFont.glowColour, style);
+        drawGlowText(graphics, text(), layout, textFont.colour, textFont.glowColour, style);
         return;
     }
     Font captionFont;
     SolidBrush ink;
     if (captionFont.Create(textFont.face, textFont.size, textFont.style, flat::UnitPixel)
-        && ink.Create(toArgb(colour, kTextAlpha)))
+        && ink.Create(toArgb(textFont.colour, kTextAlpha)))
         graphics.DrawString(text(), captionFont, ink, layout, format);
 }

@@ -119,6 +119,28 @@ TEST(ButtonFacePainting, DisabledFaceIgnoresHotAndPressed)
     }
 }
 
+// Alone, a disabled caption takes the disabled text colour; beside an icon it keeps the text
+// colour, and the disabled icon shows the state.
+TEST(ButtonFacePainting, ADisabledCaptionGreysOnlyWithoutAnIcon)
+{
+    struct Row {
+        bool icon;
+        bool disabled;
+        int inkChannel;
+    };
+    for (const Row row : { Row { true, false, 0 }, Row { true, true, 0 }, Row { false, true, 1 } }) {
+        ButtonFace f = inState(face(FaceStyle::Colour, L"确定确定"), { false, false, row.disabled });
+        f.rect = { 0, 0, 80, kHeight };
+        f.textColour = RGB(255, 0, 0);
+        f.disabledTextColour = RGB(0, 200, 0);
+        if (row.icon)
+            f.icon = solidPng(8, 8, 0xFF0000FF);
+        const Surface s = paintFace(f, 80, kHeight);
+        EXPECT_GT(leaningPixels(s, row.inkChannel), 5) << row.icon << row.disabled;
+        EXPECT_EQ(leaningPixels(s, 1 - row.inkChannel), 0) << row.icon << row.disabled;
+    }
+}
+
 TEST(ButtonFacePainting, WhiteSecondColourSuppressesTheAccentOutline)
 {
     for (bool pressed : { false, true }) {
