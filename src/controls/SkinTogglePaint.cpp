@@ -266,24 +266,26 @@ void SkinToggle::paintPaintedIndicator(Graphics& graphics, const RECT& face, boo
             tick, static_cast<float>(indicator.tick.x), static_cast<float>(indicator.tick.y), 13.0f, 12.0f);
 }
 
-// The pictures follow the value; one picture stands for the whole state, so a pressed
-// picture is never covered by the normal one. Returns the picture's width.
+// The pictures follow the value: the hot one, else the normal or disabled one, with the
+// pressed one over it. Returns the width of the picture under the pressed one.
 int SkinToggle::paintIndicatorPicture(Graphics& graphics, const RECT& face, bool hot, bool pressed) const
 {
     const TogglePictures& pictures = value() == 1 ? m_checkedImages : m_uncheckedImages;
-    const bool inactive = disabled();
-    const ByteArray& chosen = pressed && !inactive ? pictures[2]
-        : hot                                      ? pictures[1]
-        : inactive                                 ? pictures[3]
-                                                   : pictures[0];
-    Image picture;
-    if (!picture.LoadFromBytes(chosen))
-        return 0;
-    const int pictureWidth = picture.GetWidth();
-    const int pictureHeight = picture.GetHeight();
-    graphics.DrawImage(picture, static_cast<float>(face.left), static_cast<float>(centredTop(face, pictureHeight)),
-        static_cast<float>(pictureWidth), static_cast<float>(pictureHeight));
-    return pictureWidth;
+    const auto draw = [&](const ByteArray& bytes) {
+        Image picture;
+        if (!picture.LoadFromBytes(bytes))
+            return 0;
+        const int pictureWidth = picture.GetWidth();
+        const int pictureHeight = picture.GetHeight();
+        graphics.DrawImage(picture, static_cast<float>(face.left),
+            static_cast<float>(centredTop(face, pictureHeight)), static_cast<float>(pictureWidth),
+            static_cast<float>(pictureHeight));
+        return pictureWidth;
+    };
+    const int width = draw(hot ? pictures[1] : disabled() ? pictures[3] : pictures[0]);
+    if (pressed)
+        draw(pictures[2]);
+    return width;
 }
 
 void SkinToggle::paintIndicatorCaption(Graphics& graphics, const RECT& face, int indicatorWidth) const
