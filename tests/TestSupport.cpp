@@ -88,23 +88,3 @@ int threadWindowCount()
     EnumThreadWindows(GetCurrentThreadId(), &countWindow, reinterpret_cast<LPARAM>(&count));
     return count;
 }
-
-namespace {
-
-void setKeyboardCues(BOOL always)
-{
-    SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(always)), 0);
-}
-
-} // namespace
-
-KeyboardCuesSetting::KeyboardCuesSetting(bool always)
-{
-    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &m_saved, 0);
-    setKeyboardCues(always ? TRUE : FALSE);
-}
-
-KeyboardCuesSetting::~KeyboardCuesSetting()
-{
-    setKeyboardCues(m_saved);
-}

@@ -30,15 +30,14 @@ bool childProcessRunning(const std::wstring& fileName);
 // The calling thread's top-level windows, hidden ones included.
 int threadWindowCount();
 
-// The user's keyboard-cues setting (focus marks always shown) for a scope, in this session
-// only; the old setting comes back at the end.
-class KeyboardCuesSetting {
-public:
-    explicit KeyboardCuesSetting(bool always);
-    ~KeyboardCuesSetting();
-    KeyboardCuesSetting(const KeyboardCuesSetting&) = delete;
-    KeyboardCuesSetting& operator=(const KeyboardCuesSetting&) = delete;
-
-private:
-    BOOL m_saved = FALSE;
+// The user's keyboard-cues setting (focus marks always shown) for a scope, in this session only.
+struct KeyboardCuesSetting {
+    BOOL saved = FALSE;
+    explicit KeyboardCuesSetting(bool always)
+    {
+        SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &saved, 0);
+        set(always);
+    }
+    ~KeyboardCuesSetting() { set(saved); }
+    static void set(BOOL on) { SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(INT_PTR{on}), 0); }
 };

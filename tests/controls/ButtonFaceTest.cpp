@@ -123,21 +123,15 @@ TEST(ButtonFacePainting, DisabledFaceIgnoresHotAndPressed)
 // colour, and the disabled icon shows the state.
 TEST(ButtonFacePainting, ADisabledCaptionGreysOnlyWithoutAnIcon)
 {
-    struct Row {
-        bool icon;
-        bool disabled;
-        int inkChannel;
-    };
-    for (const Row row : { Row { true, false, 0 }, Row { true, true, 0 }, Row { false, true, 1 } }) {
-        ButtonFace f = inState(face(FaceStyle::Colour, L"确定确定"), { false, false, row.disabled });
+    for (const auto& [icon, disabled, ink] : { std::tuple { true, false, 0 }, { true, true, 0 }, { false, true, 1 } }) {
+        ButtonFace f = inState(face(FaceStyle::Colour, L"确定确定"), { false, false, disabled });
         f.rect = { 0, 0, 80, kHeight };
         f.textColour = RGB(255, 0, 0);
         f.disabledTextColour = RGB(0, 200, 0);
-        if (row.icon)
-            f.icon = solidPng(8, 8, 0xFF0000FF);
+        f.icon = icon ? solidPng(8, 8, 0xFF0000FF) : ByteArray {};
         const Surface s = paintFace(f, 80, kHeight);
-        EXPECT_GT(leaningPixels(s, row.inkChannel), 5) << row.icon << row.disabled;
-        EXPECT_EQ(leaningPixels(s, 1 - row.inkChannel), 0) << row.icon << row.disabled;
+        EXPECT_GT(leaningPixels(s, ink), 5) << icon << disabled;
+        EXPECT_EQ(leaningPixels(s, 1 - ink), 0) << icon << disabled;
     }
 }
 

@@ -49,13 +49,11 @@ TEST_F(ToggleWindow, GlyphCheckBoxShowsTheStripFrameOfEachState)
     EXPECT_EQ(threadtimers::running(), timersBefore);
 }
 
-// The dotted box round a focused check box's caption waits, like every focus mark, until
-// the keyboard is used.
+// The dotted box round a focused check box's caption waits for the keyboard, like every focus mark.
 TEST_F(ToggleWindow, CheckBoxFocusMarkWaitsForTheKeyboard)
 {
     SkinToggle box;
     ASSERT_GT(createGlyphCheckBox(box, handle), 0);
-    box.redraw(skin::RedrawReason::Present);
     const auto pixels = [&] {
         GdiFlush();
         const Surface& own = box.record()->surface;

@@ -276,7 +276,7 @@ TEST_F(TileWindow, SettingWidthResizesTheRealWindow)
 }
 
 // Focus cues start hidden unless keyboard cues are always on; Tab, an arrow or Alt shows them
-// and they stay. The program's own requests are answered as the system's dialogs answer them.
+// and they stay. The program's requests are answered as the system's dialogs answer them.
 TEST(SkinWindowKeyboardCues, HiddenUntilTheKeyboardIsUsed)
 {
     constexpr LRESULT kHidden = UISF_HIDEFOCUS | UISF_HIDEACCEL;
@@ -287,35 +287,25 @@ TEST(SkinWindowKeyboardCues, HiddenUntilTheKeyboardIsUsed)
         LRESULT atStart;
         LRESULT afterKey;
     };
-    const Row rows[] = {
-        { false, WM_KEYDOWN, VK_TAB, kHidden, UISF_HIDEACCEL },
-        { false, WM_KEYDOWN, VK_DOWN, kHidden, UISF_HIDEACCEL },
-        { false, WM_SYSKEYDOWN, VK_MENU, kHidden, 0 },
-        { false, WM_KEYDOWN, VK_RETURN, kHidden, kHidden },
-        { false, WM_LBUTTONDOWN, MK_LBUTTON, kHidden, kHidden },
-        { true, WM_KEYDOWN, VK_RETURN, 0, 0 },
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.always << " " << row.message << " " << row.key);
+    for (const Row& row : { Row { false, WM_KEYDOWN, VK_TAB, kHidden, UISF_HIDEACCEL },
+             Row { false, WM_KEYDOWN, VK_DOWN, kHidden, UISF_HIDEACCEL },
+             Row { false, WM_SYSKEYDOWN, VK_MENU, kHidden, 0 }, Row { false, WM_KEYDOWN, VK_RETURN, kHidden, kHidden },
+             Row { false, WM_LBUTTONDOWN, 0, kHidden, kHidden }, Row { true, WM_KEYDOWN, VK_RETURN, 0, 0 } }) {
         KeyboardCuesSetting setting(row.always);
         SkinWindow window;
-        WindowOptions options;
-        options.drawTitle = 0;
-        const HWND handle = window.createWindow(options);
-        ASSERT_NE(handle, nullptr);
-        const auto state = [&] { return SendMessageW(handle, WM_QUERYUISTATE, 0, 0); };
-        EXPECT_EQ(state(), row.atStart);
-        SendMessageW(handle, row.message, row.key, 0);
-        EXPECT_EQ(state(), row.afterKey);
-        SendMessageW(handle, WM_KEYDOWN, VK_TAB, 0);
-        SendMessageW(handle, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEACCEL | UISF_ACTIVE), 0);
-        EXPECT_EQ(state(), row.always ? UISF_ACTIVE : UISF_HIDEACCEL | UISF_ACTIVE);
-        // Unknown actions and flags change nothing; initialising hides what it names again.
-        SendMessageW(handle, WM_CHANGEUISTATE, MAKEWPARAM(7, UISF_HIDEFOCUS), 0);
-        SendMessageW(handle, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, 0x80), 0);
-        EXPECT_EQ(state() & UISF_HIDEFOCUS, 0);
-        SendMessageW(handle, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0);
-        EXPECT_EQ(state() & UISF_HIDEFOCUS, row.always ? 0 : UISF_HIDEFOCUS);
+        const HWND handle = window.createWindow();
+        const auto send = [&](UINT message, WPARAM wParam) { return SendMessageW(handle, message, wParam, 0); };
+        EXPECT_EQ(send(WM_QUERYUISTATE, 0), row.atStart) << row.key;
+        send(row.message, row.key);
+        // Unknown actions and flags change nothing.
+        send(WM_CHANGEUISTATE, MAKEWPARAM(7, UISF_HIDEFOCUS));
+        send(WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | 0x80));
+        EXPECT_EQ(send(WM_QUERYUISTATE, 0), row.afterKey) << row.key;
+        for (const WORD hide : { UIS_SET, UIS_INITIALIZE }) {
+            send(WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
+            send(WM_CHANGEUISTATE, MAKEWPARAM(hide, UISF_HIDEFOCUS));
+            EXPECT_EQ(send(WM_QUERYUISTATE, 0) & UISF_HIDEFOCUS, row.always ? 0 : UISF_HIDEFOCUS) << row.key;
+        }
         DestroyWindow(handle);
     }
 }

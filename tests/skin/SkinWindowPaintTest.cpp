@@ -230,17 +230,15 @@ TEST(SkinWindowCaption, TextChangeRedrawsTheCaption)
     EXPECT_GT(ink, 20);
 }
 
-// The caption shows over what the background and the controls put under it (the tiles leave
-// the close button alone), and follows it
-// when a control under it changes; over a control that looks like the background nothing
-// changes at all.
+// The caption shows over what the background and the controls put under it, and follows a
+// control that changes; over a control that looks like the background nothing changes.
 TEST(SkinWindowCaption, ShowsOverTheControlsUnderIt)
 {
-    constexpr COLORREF kBackground = RGB(255, 0, 255);
+    const COLORREF colours[] = { RGB(255, 0, 255), RGB(0, 160, 0), RGB(0, 0, 200) };
     WindowOptions options;
     options.width = 200;
     options.height = 60;
-    options.backgroundColour = kBackground;
+    options.backgroundColour = colours[0];
     options.title = L"标题";
     ShownWindow bare(options);
     ShownWindow covered(options);
@@ -252,21 +250,18 @@ TEST(SkinWindowCaption, ShowsOverTheControlsUnderIt)
                 like += pixelNear(covered.pixel(x, y), opaquePixel(colour), 40) ? 1 : 0;
         return like;
     };
-    TestTile lookalike(kBackground);
-    lookalike.create(covered.handle, 0, 0, 120, 40, false);
+    // The tile leaves the close button alone.
+    TestTile tile(colours[0]);
+    tile.create(covered.handle, 0, 0, 120, 40, false);
     covered.window.compose();
     bare.window.compose();
     EXPECT_TRUE(covered.window.composedSurface().hasSamePixels(bare.window.composedSurface()));
-
-    TestTile tile(RGB(0, 160, 0));
-    tile.create(covered.handle, 0, 0, 120, 40, false);
-    covered.window.compose();
-    EXPECT_EQ(captionPixelsLike(kBackground), 0);
-    EXPECT_GT(captionPixelsLike(RGB(0, 160, 0)), 0);
-    tile.setColour(RGB(0, 0, 200));
-    tile.redraw(skin::RedrawReason::Present);
-    EXPECT_EQ(captionPixelsLike(RGB(0, 160, 0)), 0);
-    EXPECT_GT(captionPixelsLike(RGB(0, 0, 200)), 0);
+    for (int i = 1; i < 3; ++i) {
+        tile.setColour(colours[i]);
+        tile.redraw(skin::RedrawReason::Present);
+        EXPECT_EQ(captionPixelsLike(colours[i - 1]), 0);
+        EXPECT_GT(captionPixelsLike(colours[i]), 0);
+    }
 }
 
 TEST(SkinWindowPaint, WindowPictureIsAScaledPng)
