@@ -20,6 +20,11 @@ constexpr wchar_t kYaHei[] = L"微软雅黑";
 constexpr wchar_t kSimSun[] = L"宋体";
 constexpr int kIconSize = 17;
 
+bool sameRect(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 bool fontExists(const std::wstring& face)
 {
     Font probe;
@@ -73,7 +78,7 @@ void SkinWindow::refreshCaptionLayer(const Surface& composed)
     if (under)
         BitBlt(under.dc(), 0, 0, under.width(), under.height(), composed.dc(), area.left, area.top, SRCCOPY);
     if (m_captionLayer && m_captionLayer.width() == composed.width() && m_captionLayer.height() == composed.height() &&
-        EqualRect(&area, &m_captionLayerRect) && under.hasSamePixels(m_captionUnderlay))
+        sameRect(area, m_captionLayerRect) && under.hasSamePixels(m_captionUnderlay))
         return;
     drawCaptionText(composed.width(), composed.height(), under);
     m_captionUnderlay = std::move(under);
