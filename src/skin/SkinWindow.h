@@ -243,12 +243,12 @@ private:
     bool onOtherButton(UINT message, WPARAM wParam, LPARAM lParam);
     void onMouseEnter();
     void onMouseLeave();
+    const EventHandler* controlHandler(int controlId, ElementEvent event) const;
 
     // Keyboard cues: focus marks stay hidden until the keyboard is used.
     void startUiState();
     std::optional<LRESULT> handleUiStateMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void showCuesForKey(WPARAM key);
-    const EventHandler* controlHandler(int controlId, ElementEvent event) const;
 
     // Accessibility.
     LRESULT handleGetObject(WPARAM wParam, LPARAM lParam);
