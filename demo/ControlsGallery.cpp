@@ -288,6 +288,8 @@ void ControlsGallery::showStates()
         for (const SkinButton& button : m_buttons)
             if (button.id() == id)
                 sendToControl(id, window, WM_LBUTTONDOWN, MK_LBUTTON, centreOf(button));
+    // The focus look as a keyboard user sees it.
+    SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     for (SkinButton& button : m_buttons)
         if (button.id() == m_focused)
             button.takeFocus();

@@ -29,3 +29,15 @@ bool childProcessRunning(const std::wstring& fileName);
 
 // The calling thread's top-level windows, hidden ones included.
 int threadWindowCount();
+
+// The user's keyboard-cues setting (focus marks always shown) for a scope, in this session only.
+struct KeyboardCuesSetting {
+    BOOL saved = FALSE;
+    explicit KeyboardCuesSetting(bool always)
+    {
+        SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &saved, 0);
+        set(always);
+    }
+    ~KeyboardCuesSetting() { set(saved); }
+    static void set(BOOL on) { SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(INT_PTR{on}), 0); }
+};

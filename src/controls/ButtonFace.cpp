@@ -302,8 +302,8 @@ void FacePainter::paintCaption()
     const FaceSize own { icon.GetWidth(), icon.GetHeight() };
     IconPlacement placement;
     TextLook look;
-    // A disabled caption beside an icon greys out too: the icon alone may look the same.
-    look.colour = m_face.disabled ? m_face.disabledTextColour : m_face.textColour;
+    // Beside an icon the caption keeps its colour; the disabled icon shows the state.
+    look.colour = m_face.textColour;
     look.fontStyle = m_face.fontStyle;
     if (m_face.caption.empty()) {
         placement = placeIconOnly(m_box, own);

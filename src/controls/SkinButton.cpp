@@ -137,7 +137,7 @@ void SkinButton::paint(Surface& surface, bool hot, bool pressed) const
     graphics.SetTextRenderingHint(flat::TextRenderingHintAntiAliasGridFit);
     paintButtonFace(graphics, face(hot, pressed));
     // Keyboard users must see which button Space presses.
-    if (isFocused() && !disabled())
+    if (showsFocusMark() && !disabled())
         drawFocusRing(graphics, RectF(kFocusInset, kFocusInset, static_cast<float>(width() - 2 * kFocusInset - 1),
                                     static_cast<float>(height() - 2 * kFocusInset - 1)));
 }
@@ -225,6 +225,10 @@ std::optional<LRESULT> SkinButton::handleClassMessage(HWND window, UINT message,
             return result;
         }
         break;
+    case WM_UPDATEUISTATE:
+        if (!isFocused())
+            break;
+        [[fallthrough]];
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         completeTransitions();

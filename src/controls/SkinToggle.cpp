@@ -232,6 +232,10 @@ std::optional<LRESULT> SkinToggle::handleClassMessage(HWND window, UINT message,
         // The common handling redraws a toggle that loses the focus.
         m_pressed = false;
         break;
+    case WM_UPDATEUISTATE:
+        if (m_showFocus && isFocused())
+            redraw(skin::RedrawReason::Present);
+        break;
     case WM_SETFOCUS:
         redraw(skin::RedrawReason::Present);
         break;

@@ -182,7 +182,7 @@ void SkinToggle::paintGlyphCaption(Graphics& graphics, const RECT& face) const
 {
     const FontSpec& textFont = font();
     const StringFormat format = nearCaptionFormat();
-    const RectF layout = glyphCaptionRect(face);
+    const RectF layout = glyphCaptionRect(face, textFont.glow);
     Font captionFont;
     captionFont.Create(textFont.face, textFont.size, textFont.style, flat::UnitPixel);
     if (textFont.glow) {
@@ -192,7 +192,7 @@ void SkinToggle::paintGlyphCaption(Graphics& graphics, const RECT& face) const
         if (captionFont && ink.Create(toArgb(textFont.colour, kTextAlpha)))
             graphics.DrawString(text(), captionFont, ink, layout, format);
     }
-    if (!m_showFocus || text().empty() || !captionFont || !isFocused())
+    if (!m_showFocus || text().empty() || !captionFont || !showsFocusMark())
         return;
     // Measured where the caption is drawn, then raised by a pixel so the dots enclose it.
     // Windows centres the measured box as the caption is centred, Wine leaves it at the
@@ -266,24 +266,26 @@ void SkinToggle::paintPaintedIndicator(Graphics& graphics, const RECT& face, boo
             tick, static_cast<float>(indicator.tick.x), static_cast<float>(indicator.tick.y), 13.0f, 12.0f);
 }
 
-// The pictures follow the value; one picture stands for the whole state, so a pressed
-// picture is never covered by the normal one. Returns the picture's width.
+// The pictures follow the value: the hot one, else the normal or disabled one, with the
+// pressed one over it. Returns the width of the picture under the pressed one.
 int SkinToggle::paintIndicatorPicture(Graphics& graphics, const RECT& face, bool hot, bool pressed) const
 {
     const TogglePictures& pictures = value() == 1 ? m_checkedImages : m_uncheckedImages;
-    const bool inactive = disabled();
-    const ByteArray& chosen = pressed && !inactive ? pictures[2]
-        : hot                                      ? pictures[1]
-        : inactive                                 ? pictures[3]
-                                                   : pictures[0];
-    Image picture;
-    if (!picture.LoadFromBytes(chosen))
-        return 0;
-    const int pictureWidth = picture.GetWidth();
-    const int pictureHeight = picture.GetHeight();
-    graphics.DrawImage(picture, static_cast<float>(face.left), static_cast<float>(centredTop(face, pictureHeight)),
-        static_cast<float>(pictureWidth), static_cast<float>(pictureHeight));
-    return pictureWidth;
+    const auto draw = [&](const ByteArray& bytes) {
+        Image picture;
+        if (!picture.LoadFromBytes(bytes))
+            return 0;
+        const int pictureWidth = picture.GetWidth();
+        const int pictureHeight = picture.GetHeight();
+        graphics.DrawImage(picture, static_cast<float>(face.left),
+            static_cast<float>(centredTop(face, pictureHeight)), static_cast<float>(pictureWidth),
+            static_cast<float>(pictureHeight));
+        return pictureWidth;
+    };
+    const int width = draw(hot ? pictures[1] : disabled() ? pictures[3] : pictures[0]);
+    if (pressed)
+        draw(pictures[2]);
+    return width;
 }
 
 void SkinToggle::paintIndicatorCaption(Graphics& graphics, const RECT& face, int indicatorWidth) const
@@ -291,17 +293,15 @@ void SkinToggle::paintIndicatorCaption(Graphics& graphics, const RECT& face, int
     const FontSpec& textFont = font();
     const StringFormat format = nearCaptionFormat();
     const RectF layout = indicatorCaptionRect(face, indicatorWidth, textFont.glow);
-    // The indicator itself has no disabled look, so the caption greys as a button's does.
-    const COLORREF colour = disabled() ? kDisabledText : textFont.colour;
     if (textFont.glow) {
         GlowTextStyle style = glowTextStyle(textFont, format);
         style.glowSize = 4;
-        drawGlowText(graphics, text(), layout, colour, textFont.glowColour, style);
+        drawGlowText(graphics, text(), layout, textFont.colour, textFont.glowColour, style);
         return;
     }
     Font captionFont;
     SolidBrush ink;
     if (captionFont.Create(textFont.face, textFont.size, textFont.style, flat::UnitPixel)
-        && ink.Create(toArgb(colour, kTextAlpha)))
+        && ink.Create(toArgb(textFont.colour, kTextAlpha)))
         graphics.DrawString(text(), captionFont, ink, layout, format);
 }

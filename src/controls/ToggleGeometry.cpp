@@ -60,12 +60,12 @@ RectF glyphRect(const RECT& face, int glyphWidth, int glyphHeight, float scale)
     return { column + (glyphWidth - width) / 2, face.top + (height - scaledHeight) / 2, width, scaledHeight };
 }
 
-RectF glyphCaptionRect(const RECT& face)
+RectF glyphCaptionRect(const RECT& face, bool glow)
 {
     const int left = face.left - 1 + kGlyphCellWidth - 2;
     const int width = face.right - face.left;
     const int height = face.bottom - face.top;
-    return { asFloat(left), asFloat(face.top), asFloat(width), asFloat(height + 1) };
+    return { asFloat(left), asFloat(face.top + (glow ? 0 : 2)), asFloat(width), asFloat(height + 1) };
 }
 
 RoundIndicator roundIndicator(const RECT& face)

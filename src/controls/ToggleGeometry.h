@@ -64,9 +64,9 @@ AnimationStep nextAnimationFrame(bool checking, int frame);
 // Where a glyph of the given size goes in the face: its column starts one pixel left of the
 // face, it is centred vertically, and a scaled glyph is centred in its cell.
 RectF glyphRect(const RECT& face, int glyphWidth, int glyphHeight, float scale = 1.0f);
-// The check box caption's layout rectangle, right of the glyph cell. Plain and glowing
-// captions share it: two pixels lower, a plain caption sat below the strip's box.
-RectF glyphCaptionRect(const RECT& face);
+// The check box caption's layout rectangle, right of the glyph cell: two pixels down for a
+// plain caption, at the top for a glowing one, whose text the glow draws a pixel in.
+RectF glyphCaptionRect(const RECT& face, bool glow);
 
 // The painted round indicator, 13 pixels wide, vertically centred in the face.
 constexpr int kRoundIndicatorWidth = 13;

@@ -103,3 +103,13 @@ void Surface::clear()
     GdiFlush();
     std::memset(m_bits, 0, static_cast<std::size_t>(m_width) * m_height * 4);
 }
+
+bool Surface::hasSamePixels(const Surface& other) const
+{
+    if (m_width != other.m_width || m_height != other.m_height || !m_bits != !other.m_bits)
+        return false;
+    if (!m_bits)
+        return true;
+    GdiFlush();
+    return std::memcmp(m_bits, other.m_bits, static_cast<std::size_t>(m_width) * m_height * 4) == 0;
+}

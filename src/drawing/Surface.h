@@ -36,6 +36,8 @@ public:
     std::uint32_t* bits() const { return m_bits; }
 
     void clear();
+    // Same size and the same pixels; two empty surfaces are the same.
+    bool hasSamePixels(const Surface& other) const;
 
 private:
     void release() noexcept;

@@ -149,6 +149,8 @@ public:
     bool setCursor(CursorKind kind, const std::wstring& file = std::wstring());
 
     bool isFocused() const;
+    // Focused, and its window shows focus cues (they stay hidden until the keyboard is used).
+    bool showsFocusMark() const;
     bool takeFocus();
     bool isHot() const;
     bool interactive() const { return m_interactive; }

@@ -93,6 +93,11 @@ bool ControlBase::isFocused() const
     return id() > 0 && callWindowHandler(parentWindow(), skin::kMsgGetFocusedControl, 0, 0) == id();
 }
 
+bool ControlBase::showsFocusMark() const
+{
+    return isFocused() && (callWindowHandler(parentWindow(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+}
+
 bool ControlBase::takeFocus()
 {
     return id() > 0 && callWindowHandler(parentWindow(), skin::kMsgGiveFocus, static_cast<WPARAM>(id()), 0) == 1;

@@ -210,7 +210,8 @@ private:
     void drawBackground(Graphics& graphics);
     void drawBackgroundPicture(Graphics& graphics, const RECT& interior);
     void drawBorderLines(Graphics& graphics);
-    void drawCaptionText();
+    void drawCaptionText(int width, int height, const Surface& under);
+    void refreshCaptionLayer(const Surface& composed);
     void drawCaptionIcon(Graphics& graphics);
     void buildComposedSurface();
     void composeControls(Surface& composed);
@@ -244,6 +245,11 @@ private:
     void onMouseLeave();
     const EventHandler* controlHandler(int controlId, ElementEvent event) const;
 
+    // Keyboard cues: focus marks stay hidden until the keyboard is used.
+    void startUiState();
+    std::optional<LRESULT> handleUiStateMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void showCuesForKey(WPARAM key);
+
     // Accessibility.
     LRESULT handleGetObject(WPARAM wParam, LPARAM lParam);
     void addCaptionItems(const ControlRecord& control, std::vector<AccessibleItem>& items) const;
@@ -269,11 +275,16 @@ private:
     Surface m_backgroundLayer;
     Surface m_composed;
     Surface m_captionLayer;
+    // What lay under the caption rectangle when the caption layer was drawn, and where.
+    Surface m_captionUnderlay;
+    RECT m_captionLayerRect{};
     Surface m_backgroundImage;
     Surface m_fadeSnapshot;
     int m_previousHot = 0;
     int m_hot = 0;
     int m_focused = 0;
+    // UISF_HIDEFOCUS and UISF_HIDEACCEL while those cues are hidden.
+    WORD m_uiState = 0;
     // The control the left button went down on (0: the surface), so only a press and a
     // release on the same control click it.
     int m_pressed = 0;

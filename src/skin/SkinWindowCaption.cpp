@@ -20,6 +20,11 @@ constexpr wchar_t kYaHei[] = L"微软雅黑";
 constexpr wchar_t kSimSun[] = L"宋体";
 constexpr int kIconSize = 17;
 
+bool sameRect(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 bool fontExists(const std::wstring& face)
 {
     Font probe;
@@ -56,23 +61,39 @@ void SkinWindow::layoutCaption()
 
 void SkinWindow::redrawCaptionLayer()
 {
-    drawCaptionText();
+    m_captionLayer = Surface();
     if (!m_hwnd || !GetPropA(m_hwnd, skin::kPropFirstShowDone))
         return;
     buildComposedSurface();
     presentComposed();
 }
 
-void SkinWindow::drawCaptionText()
+// The caption is drawn over a copy of what lies under its rectangle once the background and
+// the controls are composed, so it shows over a control as it shows over the bare
+// background. While those pixels stay the same, so does the caption layer.
+void SkinWindow::refreshCaptionLayer(const Surface& composed)
 {
-    const int width = m_backgroundLayer.width();
-    const int height = m_backgroundLayer.height();
+    const RECT& area = m_captionRect;
+    Surface under(area.right - area.left, area.bottom - area.top);
+    if (under)
+        BitBlt(under.dc(), 0, 0, under.width(), under.height(), composed.dc(), area.left, area.top, SRCCOPY);
+    if (m_captionLayer && m_captionLayer.width() == composed.width() && m_captionLayer.height() == composed.height() &&
+        sameRect(area, m_captionLayerRect) && under.hasSamePixels(m_captionUnderlay))
+        return;
+    drawCaptionText(composed.width(), composed.height(), under);
+    m_captionUnderlay = std::move(under);
+    m_captionLayerRect = area;
+}
+
+void SkinWindow::drawCaptionText(int width, int height, const Surface& under)
+{
     m_captionLayer = Surface(width, height);
     if (!m_captionLayer)
         return;
     const RECT& area = m_captionRect;
-    alphaBlend(m_captionLayer.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-        m_backgroundLayer.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, 255);
+    if (under)
+        alphaBlend(m_captionLayer.dc(), area.left, area.top, under.width(), under.height(), under.dc(), 0, 0,
+            under.width(), under.height(), 255);
     if (m_drawTitle == 0 || text().empty())
         return;
 

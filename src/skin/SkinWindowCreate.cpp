@@ -149,6 +149,7 @@ void SkinWindow::onCreated(HWND window)
 {
     m_hwnd = window;
     setParentWindow(window);
+    startUiState();
     skin::setProperty(window, skin::kPropWindowProc, reinterpret_cast<INT_PTR>(&windowProcedure));
     skin::setProperty(window, skin::kPropRegistryIndex, registryIndex());
     skin::setProperty(window, skin::kPropFrameworkWindow, 1);

@@ -85,6 +85,12 @@ LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     }
     case WM_GETOBJECT:
         return handleGetObject(wParam, lParam);
+    case WM_CHANGEUISTATE:
+    case WM_UPDATEUISTATE:
+    case WM_QUERYUISTATE:
+        if (std::optional<LRESULT> result = handleUiStateMessage(message, wParam, lParam))
+            return *result;
+        break;
     case WM_GETMINMAXINFO:
         handleMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
         break;
@@ -135,6 +141,8 @@ LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
+        // Before the handlers, which may take the key.
+        showCuesForKey(wParam);
         if (!keyPassedOn(*this, ElementEvent::KeyDown, window, wParam))
             return 0;
         forwardToFocused(message, wParam, lParam);

@@ -67,7 +67,8 @@ void SkinWindow::compose(bool present, bool redrawControls)
             drawCaptionIcon(graphics);
         }
     }
-    drawCaptionText();
+    // The caption is drawn anew over what the next composed surface puts under it.
+    m_captionLayer = Surface();
 
     WindowRecord* entry = record();
     if (redrawControls && entry)
@@ -183,6 +184,7 @@ void SkinWindow::buildComposedSurface()
             alphaBlend(dc, 0, 0, width, height, m_backgroundLayer.dc(), 0, 0, width, height,
                 m_fading ? m_fadeAlpha : 255);
         composeControls(composed);
+        refreshCaptionLayer(composed);
         if (m_captionLayer)
             alphaBlend(dc, 0, 0, width, height, m_captionLayer.dc(), 0, 0, width, height, 255);
     }

@@ -226,9 +226,12 @@ void SkinWindow::resetWindowFields()
     m_backgroundLayer = Surface();
     m_composed = Surface();
     m_captionLayer = Surface();
+    m_captionUnderlay = Surface();
+    m_captionLayerRect = RECT{};
     m_backgroundImage = Surface();
     m_fadeSnapshot = Surface();
     m_previousHot = m_hot = m_focused = m_pressed = 0;
+    m_uiState = 0;
     m_accessibleDescription.clear();
     m_readingOrder.clear();
     m_hoverTracking = false;

@@ -119,6 +119,22 @@ TEST(ButtonFacePainting, DisabledFaceIgnoresHotAndPressed)
     }
 }
 
+// Alone, a disabled caption takes the disabled text colour; beside an icon it keeps the text
+// colour, and the disabled icon shows the state.
+TEST(ButtonFacePainting, ADisabledCaptionGreysOnlyWithoutAnIcon)
+{
+    for (const auto& [icon, disabled, ink] : { std::tuple { true, false, 0 }, { true, true, 0 }, { false, true, 1 } }) {
+        ButtonFace f = inState(face(FaceStyle::Colour, L"确定确定"), { false, false, disabled });
+        f.rect = { 0, 0, 80, kHeight };
+        f.textColour = RGB(255, 0, 0);
+        f.disabledTextColour = RGB(0, 200, 0);
+        f.icon = icon ? solidPng(8, 8, 0xFF0000FF) : ByteArray {};
+        const Surface s = paintFace(f, 80, kHeight);
+        EXPECT_GT(leaningPixels(s, ink), 5) << icon << disabled;
+        EXPECT_EQ(leaningPixels(s, 1 - ink), 0) << icon << disabled;
+    }
+}
+
 TEST(ButtonFacePainting, WhiteSecondColourSuppressesTheAccentOutline)
 {
     for (bool pressed : { false, true }) {

@@ -65,6 +65,8 @@ const Surface& shown(const SkinButton& button)
 
 // A window that does not move when its surface is pressed, driven by real messages.
 struct ButtonWindow : testing::Test {
+    // Focus marks wait for the keyboard, whatever the machine's setting.
+    KeyboardCuesSetting cues { false };
     SkinWindow window;
     HWND handle = nullptr;
     int clicks = 0;
@@ -235,7 +237,7 @@ TEST_F(ButtonWindow, SpaceClicksOnKeyUpAndNeverWhenDisabled)
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(ButtonWindow, TheFocusedButtonShowsARingThatGoesWithTheFocus)
+TEST_F(ButtonWindow, TheFocusedButtonShowsARingOnceTheKeyboardIsUsedThatGoesWithTheFocus)
 {
     SkinButton first;
     SkinButton second;
@@ -243,6 +245,8 @@ TEST_F(ButtonWindow, TheFocusedButtonShowsARingThatGoesWithTheFocus)
     ASSERT_GT(second.createColour(handle, colourAt(90, 10, L"取消")), 0);
     const Surface unfocused = first.renderState(false);
     ASSERT_TRUE(first.takeFocus());
+    EXPECT_TRUE(samePixels(shown(first), unfocused));
+    key(WM_KEYDOWN, VK_TAB);
     EXPECT_FALSE(samePixels(shown(first), unfocused));
     // The ring's dots lie on the inset outline, never on the caption's middle.
     const Surface& ringed = shown(first);

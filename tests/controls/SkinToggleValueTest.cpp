@@ -14,7 +14,9 @@ TEST_F(ToggleWindow, ImageTogglePicturesFollowTheValue)
     const ByteArray red = solidPng(10, 10, 0xFFFF0000);
     const ByteArray green = solidPng(10, 10, 0xFF00FF00);
     const ByteArray blue = solidPng(10, 10, 0xFF0000FF);
-    pictures.setToggleImages({ green, blue, {}, {} }, { red, {}, {}, {} }, true);
+    // Half-transparent, so the normal picture under it shows through.
+    const ByteArray pressed = solidPng(10, 10, 0x800000FF);
+    pictures.setToggleImages({ green, blue, {}, {} }, { red, {}, pressed, {} }, true);
     struct Case {
         int value;
         bool disabled;
@@ -27,6 +29,7 @@ TEST_F(ToggleWindow, ImageTogglePicturesFollowTheValue)
         { 1, false, skin::RedrawReason::Hot, [](Colour c) { return c.a > 150 && c.b > c.r + 60 && c.b > c.g + 60; } },
         // Omitted pictures take the normal one of their value.
         { 0, false, skin::RedrawReason::Hot, isRed },
+        { 0, false, skin::RedrawReason::Pressed, [](Colour c) { return c.a > 200 && c.r > 80 && c.b > 80; } },
         { 1, true, skin::RedrawReason::Present, isGreen },
     };
     for (const Case& c : cases) {

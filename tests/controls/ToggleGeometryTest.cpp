@@ -73,7 +73,8 @@ TEST(ToggleGeometry, GlyphAndCaptionPlacement)
     // Shrunk to 60 % and centred in its cell and in the height.
     expectRect(glyphRect(face, 21, 16, 0.6f), -1 + 4.2f, 7.7f, 12.6f, 9.6f);
     expectRect(glyphRect(RECT { 10, 20, 90, 40 }, 21, 16, 0.5f), 9 + 5.25f, 26.0f, 10.5f, 8.0f);
-    expectRect(glyphCaptionRect(RECT { 5, 3, 85, 28 }), 23, 3, 80, 26);
+    expectRect(glyphCaptionRect(RECT { 5, 3, 85, 28 }, true), 23, 3, 80, 26);
+    expectRect(glyphCaptionRect(RECT { 5, 3, 85, 28 }, false), 23, 5, 80, 26);
 }
 
 TEST(ToggleGeometry, SwitchTrackKnobAndCaption)

@@ -109,6 +109,8 @@ inline std::vector<int> framesUntilRest(const SkinToggle& toggle)
 // A shown skinned window that cannot be dragged, so a press on its surface stays a press.
 class ToggleWindow : public ::testing::Test {
 protected:
+    // Focus marks wait for the keyboard, whatever the machine's setting.
+    KeyboardCuesSetting cues { false };
     SkinWindow window;
     HWND handle = nullptr;
     int timersBefore = 0;

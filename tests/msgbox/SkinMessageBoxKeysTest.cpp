@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "BoxDriver.h"
+#include "TestSupport.h"
+#include "element/SkinConstants.h"
 
 namespace {
 
@@ -147,27 +149,43 @@ TEST(SkinMessageBoxKeys, ClosingWithoutAButtonGivesMinusOneAndStillWritesTheChec
     }
 }
 
-TEST(SkinMessageBoxKeys, TheFocusedButtonShowsItsRing)
+// At open the default button has the focus but, as in the platform's box, no ring until the
+// keyboard is used, unless keyboard cues are always on: it looks as it does without the focus.
+// Tab brings the ring; an arrow takes it along.
+TEST(SkinMessageBoxKeys, TheFocusRingWaitsForTheKeyboard)
 {
-    SkinMessageBox box;
-    BoxArgs args;
-    args.style = MB_OKCANCEL;
-    std::vector<int> rings;
-    runBox(box, args, [&](SkinMessageBox& b) {
-        const RECT first = b.button(1).windowRect();
-        const RECT second = b.button(2).windowRect();
-        rings.push_back(darkPixelsOnRow(b, first, 3));
-        rings.push_back(darkPixelsOnRow(b, second, 3));
-        pressKey(b.openWindow(), VK_RIGHT);
-        settle();
-        rings.push_back(darkPixelsOnRow(b, first, 3));
-        rings.push_back(darkPixelsOnRow(b, second, 3));
-        PostMessageW(b.openWindow(), WM_CLOSE, 0, 0);
-    });
-    ASSERT_EQ(rings.size(), 4u);
-    // The dotted ring darkens every other pixel of its top edge, three pixels in.
-    EXPECT_GT(rings[0], 20);
-    EXPECT_LT(rings[1], 5);
-    EXPECT_LT(rings[2], 5);
-    EXPECT_GT(rings[3], 20);
+    for (const bool always : { false, true }) {
+        KeyboardCuesSetting setting(always);
+        SkinMessageBox box;
+        BoxArgs args;
+        args.style = MB_OKCANCEL;
+        std::vector<int> seen;
+        runBox(box, args, [&](SkinMessageBox& b) {
+            const RECT first = b.button(1).windowRect();
+            // The dotted ring darkens every other pixel of its top edge, three pixels in.
+            const auto ringed = [&](const RECT& button) { return darkPixelsOnRow(b, button, 3) > 20 ? 1 : 0; };
+            const auto around = [&] {
+                std::vector<std::uint32_t> pixels;
+                for (int y = first.top - 2; y < first.bottom + 2; ++y)
+                    for (int x = first.left - 2; x < first.right + 2; ++x)
+                        pixels.push_back(composedPixel(b, x, y));
+                return pixels;
+            };
+            const std::vector<std::uint32_t> atOpen = around();
+            seen = { focusedPart(b), ringed(first) };
+            SendMessageW(b.openWindow(), skin::kMsgGiveFocus, static_cast<WPARAM>(b.button(2).id()), 0);
+            settle();
+            seen.push_back(around() == atOpen ? 1 : 0);
+            pressKey(b.openWindow(), VK_TAB);
+            settle();
+            seen.push_back(ringed(first));
+            pressKey(b.openWindow(), VK_RIGHT);
+            settle();
+            seen.insert(seen.end(), { ringed(first), ringed(b.button(2).windowRect()) });
+            PostMessageW(b.openWindow(), WM_CLOSE, 0, 0);
+        });
+        // Focus at open and its ring; the same pixels without the focus; the ring after Tab and
+        // after the arrow, on each button.
+        EXPECT_EQ(seen, (std::vector<int> { 1, always ? 1 : 0, always ? 0 : 1, 1, 0, 1 })) << always;
+    }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -157,6 +158,44 @@ TEST(SkinMessageBoxLook, SuccessBoxGeometry)
     EXPECT_EQ(buttonInBar.top, 9);
     EXPECT_EQ(button.left, 230);
     EXPECT_EQ(button.top, 119);
+}
+
+// The title's glow and the body's gradient meet without a seam: around the title no two
+// neighbouring pixels differ by more than 30 in a channel, except at the glyphs.
+TEST(SkinMessageBoxLook, TitleSitsOnTheBodyWithoutASeam)
+{
+    SkinMessageBox box;
+    BoxArgs args = styled(MB_ICONQUESTION);
+    args.message = L"KX启动修复成功";
+    args.title = L"修复成功";
+    int seams = -1;
+    int compared = 0;
+    runBox(box, args, [&](SkinMessageBox& b) {
+        const Surface& surface = b.window().composedSurface();
+        const auto nearGlyph = [&](int x, int y) {
+            for (int dy = -2; dy <= 2; ++dy)
+                for (int dx = -2; dx <= 2; ++dx) {
+                    const std::uint32_t c = straightColour(surface.pixel(x + dx, y + dy));
+                    if (std::min({ channelOf(c, 16), channelOf(c, 8), channelOf(c, 0) }) < 180)
+                        return true;
+                }
+            return false;
+        };
+        // Inside the border lines, four pixels around the title.
+        const RECT title = b.window().captionRectangle();
+        seams = 0;
+        for (int y = std::max(3L, title.top - 4); y < title.bottom + 4; ++y)
+            for (int x = std::max(3L, title.left - 4); x < title.right + 4; ++x)
+                for (const POINT next : { POINT { x + 1, y }, POINT { x, y + 1 } }) {
+                    if (nearGlyph(x, y) || nearGlyph(next.x, next.y))
+                        continue;
+                    ++compared;
+                    seams += pixelNear(surface.pixel(x, y), surface.pixel(next.x, next.y), 30) ? 0 : 1;
+                }
+        PostMessageW(b.openWindow(), WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(seams, 0);
+    EXPECT_GT(compared, 500);
 }
 
 TEST(SkinMessageBoxLook, OpensCentredOnItsOwnerOrTheWorkAreaWithItsOpacityClamped)

@@ -232,6 +232,31 @@ TEST(EffectPlayer, FramesWithoutAreaStillWaitAndThePictureStaysTheCallers)
     EXPECT_EQ(liveNativeObjects(), objectsBefore);
 }
 
+// A shrunk frame keeps the picture's brightness: each channel's mean stays within 3 of the
+// picture's, where the default stretch mode loses 10 to 30 on the box's window.
+TEST(EffectPlayer, ShrunkFramesKeepThePicturesBrightness)
+{
+    SkinWindow window;
+    const HWND handle = openAndShow(window, boxOptions(0, 0));
+    const Surface& picture = window.composedSurface();
+    const auto mean = [](const Surface& surface, const EffectRect& area, int shift) {
+        double sum = 0;
+        for (int y = 0; y < area.height; ++y)
+            for (int x = 0; x < area.width; ++x)
+                sum += surface.pixel(x, y) >> shift & 0xFF;
+        return sum / (area.width * area.height);
+    };
+    const EffectRect whole { 0, 0, picture.width(), picture.height() };
+    EffectPlayer player(picture);
+    for (const int percent : { 50, 30, 10 }) {
+        EffectFrame frame;
+        frame.rect = { 0, 0, picture.width() * percent / 100, picture.height() * percent / 100 };
+        for (const int shift : { 0, 8, 16, 24 })
+            EXPECT_NEAR(mean(player.drawFrame(frame), frame.rect, shift), mean(picture, whole, shift), 3.0) << percent;
+    }
+    DestroyWindow(handle);
+}
+
 TEST(EffectLifetime, HundredWindowsWithEveryEffectLeaveNothingBehind)
 {
     SleepsSkipped skipped;

@@ -274,3 +274,38 @@ TEST_F(TileWindow, SettingWidthResizesTheRealWindow)
     unmade.setWidth(77);
     EXPECT_EQ(unmade.width(), 77);
 }
+
+// Focus cues start hidden unless keyboard cues are always on; Tab, an arrow or Alt shows them
+// and they stay. The program's requests are answered as the system's dialogs answer them.
+TEST(SkinWindowKeyboardCues, HiddenUntilTheKeyboardIsUsed)
+{
+    constexpr LRESULT kHidden = UISF_HIDEFOCUS | UISF_HIDEACCEL;
+    struct Row {
+        bool always;
+        UINT message;
+        WPARAM key;
+        LRESULT atStart;
+        LRESULT afterKey;
+    };
+    for (const Row& row : { Row { false, WM_KEYDOWN, VK_TAB, kHidden, UISF_HIDEACCEL },
+             Row { false, WM_KEYDOWN, VK_DOWN, kHidden, UISF_HIDEACCEL },
+             Row { false, WM_SYSKEYDOWN, VK_MENU, kHidden, 0 }, Row { false, WM_KEYDOWN, VK_RETURN, kHidden, kHidden },
+             Row { false, WM_LBUTTONDOWN, 0, kHidden, kHidden }, Row { true, WM_KEYDOWN, VK_RETURN, 0, 0 } }) {
+        KeyboardCuesSetting setting(row.always);
+        SkinWindow window;
+        const HWND handle = window.createWindow();
+        const auto send = [&](UINT message, WPARAM wParam) { return SendMessageW(handle, message, wParam, 0); };
+        EXPECT_EQ(send(WM_QUERYUISTATE, 0), row.atStart) << row.key;
+        send(row.message, row.key);
+        // Unknown actions and flags change nothing.
+        send(WM_CHANGEUISTATE, MAKEWPARAM(7, UISF_HIDEFOCUS));
+        send(WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | 0x80));
+        EXPECT_EQ(send(WM_QUERYUISTATE, 0), row.afterKey) << row.key;
+        for (const WORD hide : { UIS_SET, UIS_INITIALIZE }) {
+            send(WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
+            send(WM_CHANGEUISTATE, MAKEWPARAM(hide, UISF_HIDEFOCUS));
+            EXPECT_EQ(send(WM_QUERYUISTATE, 0) & UISF_HIDEFOCUS, row.always ? 0 : UISF_HIDEFOCUS) << row.key;
+        }
+        DestroyWindow(handle);
+    }
+}

@@ -2,6 +2,7 @@
 
 #include "TestControls.h"
 #include "TestSupport.h"
+#include "controls/SurfaceProbe.h"
 #include "drawing/Bitmap.h"
 #include "drawing/Image.h"
 #include "element/SkinConstants.h"
@@ -227,6 +228,40 @@ TEST(SkinWindowCaption, TextChangeRedrawsTheCaption)
         for (int y = 0; y < 30; ++y)
             ink += alphaOf(shown.pixel(x, y)) > 0;
     EXPECT_GT(ink, 20);
+}
+
+// The caption shows over what the background and the controls put under it, and follows a
+// control that changes; over a control that looks like the background nothing changes.
+TEST(SkinWindowCaption, ShowsOverTheControlsUnderIt)
+{
+    const COLORREF colours[] = { RGB(255, 0, 255), RGB(0, 160, 0), RGB(0, 0, 200) };
+    WindowOptions options;
+    options.width = 200;
+    options.height = 60;
+    options.backgroundColour = colours[0];
+    options.title = L"标题";
+    ShownWindow bare(options);
+    ShownWindow covered(options);
+    const auto captionPixelsLike = [&](COLORREF colour) {
+        const RECT r = covered.window.captionRectangle();
+        int like = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                like += pixelNear(covered.pixel(x, y), opaquePixel(colour), 40) ? 1 : 0;
+        return like;
+    };
+    // The tile leaves the close button alone.
+    TestTile tile(colours[0]);
+    tile.create(covered.handle, 0, 0, 120, 40, false);
+    covered.window.compose();
+    bare.window.compose();
+    EXPECT_TRUE(covered.window.composedSurface().hasSamePixels(bare.window.composedSurface()));
+    for (int i = 1; i < 3; ++i) {
+        tile.setColour(colours[i]);
+        tile.redraw(skin::RedrawReason::Present);
+        EXPECT_EQ(captionPixelsLike(colours[i - 1]), 0);
+        EXPECT_GT(captionPixelsLike(colours[i]), 0);
+    }
 }
 
 TEST(SkinWindowPaint, WindowPictureIsAScaledPng)

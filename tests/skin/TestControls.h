@@ -12,6 +12,7 @@ public:
     void redraw(skin::RedrawReason reason) override;
 
     int create(HWND window, int x, int y, int width, int height, bool interactive, int containerId = 0);
+    void setColour(COLORREF colour) { m_colour = colour; }
 
     int clickedMessages = 0;
     int presses = 0;
