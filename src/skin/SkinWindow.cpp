@@ -12,7 +12,7 @@ SkinWindow::SkinWindow()
 SkinWindow::~SkinWindow()
 {
     // A window we only skinned belongs to its maker: it gets its own procedure back and lives on.
-    if (m_hwnd && IsWindow(m_hwnd) && m_chainedProc)
+    if (m_hwnd && IsWindow(m_hwnd) && m_attachment.chainedProc)
         releaseExistingWindow();
     else if (m_hwnd && IsWindow(m_hwnd))
         DestroyWindow(m_hwnd);
@@ -70,7 +70,7 @@ void SkinWindow::setVisible(bool visible)
     if (!m_hwnd)
         return;
     ShowWindow(m_hwnd, visible ? SW_SHOWNA : SW_HIDE);
-    if (m_embeddedChild)
+    if (m_attachment.embeddedChild)
         skin::setProperty(m_hwnd, skin::kPropHiddenByProgram, visible ? 0 : 1);
 }
 
@@ -91,16 +91,16 @@ void SkinWindow::applyPosition()
     if (!m_hwnd || !IsWindow(m_hwnd))
         return;
     POINT position{left(), top()};
-    if (m_embeddedChild) {
+    if (m_attachment.embeddedChild) {
         if (HWND parent = GetParent(m_hwnd))
             ScreenToClient(parent, &position);
     }
     MoveWindow(m_hwnd, position.x, position.y, width(), height(), TRUE);
     m_fullRepaint = true;
-    if (m_parent && m_companionIndex > 0) {
+    if (m_attachment.parent && m_attachment.companionIndex > 0) {
         RECT parentRect{};
-        GetWindowRect(m_parent, &parentRect);
-        updateCompanionOffset(m_parent, m_hwnd, left() - parentRect.left, top() - parentRect.top);
+        GetWindowRect(m_attachment.parent, &parentRect);
+        updateCompanionOffset(m_attachment.parent, m_hwnd, left() - parentRect.left, top() - parentRect.top);
     }
     moveCompanions();
     shadowFollow();
@@ -116,7 +116,7 @@ RECT SkinWindow::interiorRect() const
     RECT client{};
     if (m_hwnd)
         GetClientRect(m_hwnd, &client);
-    InflateRect(&client, -m_borderWidth, -m_borderWidth);
+    InflateRect(&client, -m_frame.width, -m_frame.width);
     return client;
 }
 
@@ -135,7 +135,7 @@ void SkinWindow::closeWindow()
     if (!m_hwnd)
         return;
     // The modal loop turns WM_NULL into the close command for its own window.
-    if (m_modal)
+    if (m_modalRun.modal)
         PostMessageW(m_hwnd, WM_NULL, 0, 0);
     else
         PostMessageW(m_hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -145,39 +145,39 @@ void SkinWindow::maximiseWindow()
 {
     if (m_hwnd)
         SendMessageW(m_hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    m_maximised = true;
+    m_size.maximised = true;
 }
 
 void SkinWindow::minimiseWindow()
 {
     if (m_hwnd)
         SendMessageW(m_hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    m_minimised = true;
+    m_size.minimised = true;
 }
 
 void SkinWindow::restoreWindow()
 {
-    m_savedMaximised = false;
+    m_size.savedMaximised = false;
     if (m_hwnd)
         SendMessageW(m_hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
-    if (!m_minimised)
-        m_maximised = false;
-    m_minimised = false;
+    if (!m_size.minimised)
+        m_size.maximised = false;
+    m_size.minimised = false;
 }
 
 void SkinWindow::setSizeLimits(int minWidth, int minHeight, std::optional<int> maxWidth, std::optional<int> maxHeight)
 {
     const RECT area = workArea();
-    m_minWidth = minWidth;
-    m_minHeight = minHeight;
-    m_maxWidth = maxWidth.value_or(area.right - area.left);
-    m_maxHeight = maxHeight.value_or(area.bottom - area.top);
-    m_sizeLimitsSet = true;
+    m_sizeLimits.minWidth = minWidth;
+    m_sizeLimits.minHeight = minHeight;
+    m_sizeLimits.maxWidth = maxWidth.value_or(area.right - area.left);
+    m_sizeLimits.maxHeight = maxHeight.value_or(area.bottom - area.top);
+    m_sizeLimits.set = true;
 }
 
 void SkinWindow::setTopmost(bool topmost)
 {
-    if (!m_hwnd || m_embeddedChild)
+    if (!m_hwnd || m_attachment.embeddedChild)
         return;
     SetWindowPos(m_hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -199,7 +199,7 @@ bool SkinWindow::setWindowCursor(CursorKind kind, const std::wstring& file)
         return false;
     if (m_hwnd) {
         SetPropA(m_hwnd, skin::kPropClassCursor, m_ownCursor.get());
-        if (m_hot == 0)
+        if (m_pointer.hot == 0)
             SetClassLongPtrW(m_hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(m_ownCursor.get()));
     }
     return true;

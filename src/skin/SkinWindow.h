@@ -15,6 +15,7 @@
 #include "element/SkinElement.h"
 #include "imaging/NineGridImage.h"
 #include "skin/AccessibleItem.h"
+#include "skin/SkinWindowParts.h"
 #include "skin/WindowGeometry.h"
 #include "skin/WindowOptions.h"
 
@@ -70,14 +71,14 @@ public:
     // Moves the window to the element's place and size, with its companions.
     void applyPosition();
     bool isWindowVisible() const;
-    bool isMaximised() const { return m_maximised; }
-    bool isMinimised() const { return m_minimised; }
+    bool isMaximised() const { return m_size.maximised; }
+    bool isMinimised() const { return m_size.minimised; }
 
-    void setClosingCallback(std::function<int(HWND)> callback) { m_closingCallback = std::move(callback); }
-    void setSizingCallback(std::function<void(HWND, int, int)> callback) { m_sizingCallback = std::move(callback); }
-    void setMovingCallback(std::function<void(HWND, int, int)> callback) { m_movingCallback = std::move(callback); }
-    void setSkinButtonCallback(std::function<void(HWND)> callback) { m_skinButtonCallback = std::move(callback); }
-    void setMenuButtonCallback(std::function<void(HWND)> callback) { m_menuButtonCallback = std::move(callback); }
+    void setClosingCallback(std::function<int(HWND)> callback) { m_callbacks.closing = std::move(callback); }
+    void setSizingCallback(std::function<void(HWND, int, int)> callback) { m_callbacks.sizing = std::move(callback); }
+    void setMovingCallback(std::function<void(HWND, int, int)> callback) { m_callbacks.moving = std::move(callback); }
+    void setSkinButtonCallback(std::function<void(HWND)> callback) { m_callbacks.skinButton = std::move(callback); }
+    void setMenuButtonCallback(std::function<void(HWND)> callback) { m_callbacks.menuButton = std::move(callback); }
 
     // Window commands, also behind the caption buttons.
     void closeWindow();
@@ -87,7 +88,7 @@ public:
     // What a click on a caption button does; the item's text names its command.
     void onCaptionButton(int item);
     const CaptionButtonBar& captionButtons() const { return m_captionButtons; }
-    int maximiseButtonItem() const { return m_maximiseItem; }
+    int maximiseButtonItem() const { return m_caption.maximiseItem; }
     void setSizeLimits(int minWidth, int minHeight, std::optional<int> maxWidth = std::nullopt,
         std::optional<int> maxHeight = std::nullopt);
     void setTopmost(bool topmost);
@@ -98,25 +99,25 @@ public:
 
     // Caption.
     void setCaptionFont(const CaptionFontChange& change);
-    const std::wstring& captionFace() const { return m_captionFont; }
-    int captionStyle() const { return m_captionStyle; }
-    RECT captionRectangle() const { return m_captionRect; }
+    const std::wstring& captionFace() const { return m_caption.face; }
+    int captionStyle() const { return m_caption.fontStyle; }
+    RECT captionRectangle() const { return m_caption.rect; }
     void layoutCaption();
 
     // Background.
     void setBackground(const BackgroundChange& change);
     void setBackgroundLayout(int layout, bool recompose = false);
-    std::int32_t backgroundColour() const { return m_backgroundColour; }
-    int opacity() const { return m_opacity; }
-    int borderWidth() const { return m_borderWidth; }
+    std::int32_t backgroundColour() const { return m_background.colour; }
+    int opacity() const { return m_background.opacity; }
+    int borderWidth() const { return m_frame.width; }
     bool isLayered() const { return m_layered; }
 
     // Rebuilds the layers; asks the controls to redraw themselves and puts the result on
     // screen when told to.
     void compose(bool present = false, bool redrawControls = false);
     // The picture that is presented: background, controls and caption.
-    const Surface& composedSurface() const { return m_composed; }
-    HDC backgroundLayerDc() const { return m_backgroundLayer.dc(); }
+    const Surface& composedSurface() const { return m_layers.composed; }
+    HDC backgroundLayerDc() const { return m_layers.background.dc(); }
     // Rebuilds the composed surface from the present layers and puts it on screen.
     void presentArea(const RECT& area) override;
     // True where the composed surface has a visible pixel.
@@ -131,10 +132,10 @@ public:
 
     // Keyboard focus among the controls.
     bool giveFocus(int controlId);
-    int focusedControl() const { return m_focused; }
-    bool isFocusedControl(int controlId) const { return controlId == m_focused; }
+    int focusedControl() const { return m_focus.control; }
+    bool isFocusedControl(int controlId) const { return controlId == m_focus.control; }
     void focusNextControl();
-    int hotControl() const { return m_hot; }
+    int hotControl() const { return m_pointer.hot; }
     // The control under a point of the client area, or 0.
     int controlAt(int x, int y) const;
 
@@ -157,10 +158,10 @@ public:
     bool doAccessibleAction(long childId);
     // The focused child, CHILDID_SELF, or -1 when the window does not have the focus.
     long accessibleFocus() const;
-    void setAccessibleDescription(std::wstring description) { m_accessibleDescription = std::move(description); }
-    const std::wstring& accessibleDescription() const { return m_accessibleDescription; }
+    void setAccessibleDescription(std::wstring description) { m_accessible.description = std::move(description); }
+    const std::wstring& accessibleDescription() const { return m_accessible.description; }
     // Controls read first, in this order; the rest follow in Tab order.
-    void setReadingOrder(std::vector<int> controlIds) { m_readingOrder = std::move(controlIds); }
+    void setReadingOrder(std::vector<int> controlIds) { m_accessible.readingOrder = std::move(controlIds); }
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
@@ -257,97 +258,27 @@ private:
     void notifyFocusEvent(int controlId) const;
     int callHandler(const EventHandler* handler, std::intptr_t target, LPARAM lParam) const;
 
-    HWND m_parent = nullptr;
     HWND m_hwnd = nullptr;
-    bool m_savedMaximised = false;
-    bool m_maximised = false;
-    bool m_minimised = false;
-    // The procedure a subclassed window had before; null for windows we created.
-    WNDPROC m_chainedProc = nullptr;
-    // Set when skinning an existing window made it layered, so giving it back undoes that.
-    bool m_addedLayeredStyle = false;
-    ByteArray m_backgroundBytes;
-    int m_backgroundLayout = 0;
-    bool m_backgroundIsNineGrid = false;
-    NineGridImage m_backgroundNineGrid;
-    std::int32_t m_backgroundColour = -1;
-    int m_opacity = 255;
-    Surface m_backgroundLayer;
-    Surface m_composed;
-    Surface m_captionLayer;
-    // What lay under the caption rectangle when the caption layer was drawn, and where.
-    Surface m_captionUnderlay;
-    RECT m_captionLayerRect{};
-    Surface m_backgroundImage;
-    Surface m_fadeSnapshot;
-    int m_previousHot = 0;
-    int m_hot = 0;
-    int m_focused = 0;
-    // UISF_HIDEFOCUS and UISF_HIDEACCEL while those cues are hidden.
-    WORD m_uiState = 0;
-    // The control the left button went down on (0: the surface), so only a press and a
-    // release on the same control click it.
-    int m_pressed = 0;
-    bool m_hoverTracking = false;
-    bool m_resizable = false;
-    COLORREF m_borderColour = 0;
-    bool m_movable = true;
-    int m_borderWidth = 0;
-    bool m_followParent = false;
-    int m_companionIndex = 0;
-    std::wstring m_captionFont = L"宋体";
-    COLORREF m_captionColour = 0xFFFFFF;
-    int m_captionSize = 14;
-    int m_captionStyle = 0;
-    bool m_captionGlow = true;
-    COLORREF m_captionGlowColour = 0;
-    bool m_fullRepaint = false;
-    bool m_embeddedChild = false;
-    bool m_modal = false;
-    std::function<void(HWND)> m_createdCallback;
-    std::function<int(HWND)> m_closingCallback;
-    std::function<void(HWND, int, int)> m_sizingCallback;
-    std::function<void(HWND, int, int)> m_movingCallback;
-    std::function<void(HWND)> m_skinButtonCallback;
-    std::function<void(HWND)> m_menuButtonCallback;
-    ShowEffect m_showEffect = ShowEffect::None;
-    HideEffect m_hideEffect = HideEffect::None;
-    // While an effect plays, the moves and sizes it makes are not the window's own.
-    bool m_playingEffect = false;
-    bool m_layered = true;
-    bool m_border = false;
-    bool m_roundedBorder = false;
-    bool m_extraFrame = false;
-    bool m_sizeLimitsSet = false;
-    int m_minWidth = 0;
-    int m_minHeight = 0;
-    int m_maxWidth = 0;
-    int m_maxHeight = 0;
-    int m_layoutWidth = 0;
-    int m_layoutHeight = 0;
-    bool m_grew = false;
-    UINT_PTR m_fadeTimer = 0;
-    int m_fadeStep = 0;
-    bool m_fading = false;
-    int m_fadeAlpha = 0;
-    bool m_dragging = false;
-    bool m_firstShowPending = false;
     std::wstring m_className;
-    int m_drawTitle = 1;
-    RECT m_captionRect{};
-    ByteArray m_iconBytes;
-    SkinCursor m_ownCursor;
-    bool m_childrenBackground = false;
-    bool m_modalReleased = false;
-    bool m_surfacePressed = false;
-    int m_captionButtonStyle = 0;
-    CaptionButtonBar m_captionButtons;
-    int m_captionStripWidth = 0;
-    int m_maximiseItem = 0;
-    std::vector<HWND> m_disabledWindows;
+    WindowAttachment m_attachment;
+    CaptionLook m_caption;
+    BackgroundLook m_background;
+    BorderLook m_frame;
+    SizeLimits m_sizeLimits;
+    SizeState m_size;
+    ModalRun m_modalRun;
+    PointerState m_pointer;
+    FocusState m_focus;
+    WindowLayers m_layers;
+    CrossFade m_fade;
+    WindowCallbacks m_callbacks;
+    EffectSettings m_effects;
+    AccessibleText m_accessible;
+    bool m_fullRepaint = false;
+    bool m_firstShowPending = false;
     bool m_nonLayeredPainting = false;
-    BorderZoneCode m_borderZone = BorderZoneCode::None;
+    bool m_layered = true;
+    SkinCursor m_ownCursor;
+    CaptionButtonBar m_captionButtons;
     std::vector<OverlayRecord> m_overlays;
-    std::wstring m_accessibleDescription;
-    std::vector<int> m_readingOrder;
 };

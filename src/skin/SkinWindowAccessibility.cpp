@@ -46,9 +46,9 @@ void SkinWindow::addCaptionItems(const ControlRecord& control, std::vector<Acces
         entry.name = info.caption.empty() ? info.toolTipText : info.caption;
         entry.state = info.disabled || control.disabled ? STATE_SYSTEM_UNAVAILABLE : STATE_SYSTEM_FOCUSABLE;
         // The strip takes the focus as one control; its first item stands for it.
-        if (item == 1 && control.id == m_focused && GetFocus() == m_hwnd)
+        if (item == 1 && control.id == m_focus.control && GetFocus() == m_hwnd)
             entry.state |= STATE_SYSTEM_FOCUSED;
-        if (m_hot == control.id && bar->shownHotItem() == item)
+        if (m_pointer.hot == control.id && bar->shownHotItem() == item)
             entry.state |= STATE_SYSTEM_HOTTRACKED;
         entry.rect = offsetRect(bar->itemRect(item), control.rect.left, control.rect.top);
         entry.defaultAction = kActionPress;
@@ -68,7 +68,7 @@ std::vector<AccessibleItem> SkinWindow::accessibleItems() const
         if (control && control->inUse() && control->visible && control->object && accessibleRoleOfKind(control->kind))
             tabOrder.push_back(id);
     }
-    for (int id : readingOrder(tabOrder, m_readingOrder)) {
+    for (int id : readingOrder(tabOrder, m_accessible.readingOrder)) {
         const ControlRecord& control = *entry->control(id);
         if (control.kind == skin::kKindCaptionButtons) {
             addCaptionItems(control, items);
@@ -83,9 +83,9 @@ std::vector<AccessibleItem> SkinWindow::accessibleItems() const
             item.state |= STATE_SYSTEM_UNAVAILABLE;
         if (control.interactive)
             item.state |= STATE_SYSTEM_FOCUSABLE;
-        if (control.interactive && id == m_focused && GetFocus() == m_hwnd)
+        if (control.interactive && id == m_focus.control && GetFocus() == m_hwnd)
             item.state |= STATE_SYSTEM_FOCUSED;
-        if (id == m_hot)
+        if (id == m_pointer.hot)
             item.state |= STATE_SYSTEM_HOTTRACKED;
         if (item.role == ROLE_SYSTEM_CHECKBUTTON) {
             const bool checked = control.object->value() != 0;

@@ -42,47 +42,47 @@ bool SkinWindow::attachExisting(HWND window, const WindowOptions& options, bool 
     RECT bounds{};
     GetWindowRect(window, &bounds);
     POINT position{bounds.left, bounds.top};
-    m_parent = GetParent(window);
-    if (child && m_parent)
-        ScreenToClient(m_parent, &position);
+    m_attachment.parent = GetParent(window);
+    if (child && m_attachment.parent)
+        ScreenToClient(m_attachment.parent, &position);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
-    m_embeddedChild = child;
-    m_layoutWidth = width;
-    m_layoutHeight = height;
-    m_drawTitle = options.drawTitle;
+    m_attachment.embeddedChild = child;
+    m_size.layoutWidth = width;
+    m_size.layoutHeight = height;
+    m_caption.drawTitle = options.drawTitle;
     m_firstShowPending = true;
     storeOptions(options);
     prepareBackground();
     // Existing windows have no frame image: the border width follows the border flags.
-    m_borderWidth = m_border ? (m_roundedBorder ? 3 : 2) : (m_extraFrame ? 2 : 0);
+    m_frame.width = m_frame.drawn ? (m_frame.rounded ? 3 : 2) : (m_frame.extraFrame ? 2 : 0);
     setGeometry({position.x, position.y, position.x, position.y, width, height}, options.frameImage, true, false);
 
     wchar_t title[256] = {};
     GetWindowTextW(window, title, 256);
     storeText(options.title.empty() ? std::wstring(title) : options.title);
     const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    m_addedLayeredStyle = m_layered && !(exStyle & WS_EX_LAYERED);
-    if (m_addedLayeredStyle)
+    m_attachment.addedLayeredStyle = m_layered && !(exStyle & WS_EX_LAYERED);
+    if (m_attachment.addedLayeredStyle)
         SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-    if (child && m_parent) {
+    if (child && m_attachment.parent) {
         skin::setProperty(window, skin::kPropFrameworkChild, 1);
-        SetPropA(window, skin::kPropFrameworkParent, m_parent);
-        if (WindowRecord* parentRecord = registry.recordOf(m_parent))
+        SetPropA(window, skin::kPropFrameworkParent, m_attachment.parent);
+        if (WindowRecord* parentRecord = registry.recordOf(m_attachment.parent))
             parentRecord->childWindows.push_back(window);
     }
-    m_chainedProc = reinterpret_cast<WNDPROC>(
+    m_attachment.chainedProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&windowProcedure)));
     onCreated(window);
     // The default tail calls the window's own procedure through this property.
-    skin::setProperty(window, skin::kPropWindowProc, reinterpret_cast<INT_PTR>(m_chainedProc));
+    skin::setProperty(window, skin::kPropWindowProc, reinterpret_cast<INT_PTR>(m_attachment.chainedProc));
     return true;
 }
 
 void SkinWindow::releaseExistingWindow()
 {
     HWND window = m_hwnd;
-    const bool removeLayered = m_addedLayeredStyle;
+    const bool removeLayered = m_attachment.addedLayeredStyle;
     destroyControls();
     fullCleanup();
     if (removeLayered)

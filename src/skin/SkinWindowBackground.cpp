@@ -26,21 +26,21 @@ Surface copyOf(const Surface& source)
 
 void SkinWindow::setBackground(const BackgroundChange& change)
 {
-    const bool fade = change.fadeIntervalMs > 0 && m_hwnd && m_backgroundLayer;
+    const bool fade = change.fadeIntervalMs > 0 && m_hwnd && m_layers.background;
     if (fade)
-        m_fadeSnapshot = copyOf(m_backgroundLayer);
+        m_fade.snapshot = copyOf(m_layers.background);
     if (change.colour)
-        m_backgroundColour = *change.colour;
+        m_background.colour = *change.colour;
     if (change.opacity)
-        m_opacity = *change.opacity;
+        m_background.opacity = *change.opacity;
     if (change.layout)
-        m_backgroundLayout = *change.layout;
+        m_background.layout = *change.layout;
     if (change.image) {
-        m_backgroundBytes = *change.image;
-        m_backgroundIsNineGrid = !m_backgroundBytes.empty() && hasNineGridMarkers(m_backgroundBytes);
-        m_backgroundNineGrid.Clear();
-        if (m_backgroundIsNineGrid)
-            m_backgroundNineGrid.LoadStates(m_backgroundBytes);
+        m_background.bytes = *change.image;
+        m_background.isNineGrid = !m_background.bytes.empty() && hasNineGridMarkers(m_background.bytes);
+        m_background.nineGrid.Clear();
+        if (m_background.isNineGrid)
+            m_background.nineGrid.LoadStates(m_background.bytes);
         prepareBackground();
     }
     if (!m_hwnd)
@@ -52,30 +52,30 @@ void SkinWindow::setBackground(const BackgroundChange& change)
 
 void SkinWindow::setBackgroundLayout(int layout, bool recompose)
 {
-    m_backgroundLayout = layout;
+    m_background.layout = layout;
     if (recompose && m_hwnd)
         compose(true);
 }
 
 void SkinWindow::startFade(UINT intervalMs)
 {
-    if (m_fadeTimer)
-        KillTimer(m_hwnd, m_fadeTimer);
-    m_fading = true;
+    if (m_fade.timer)
+        KillTimer(m_hwnd, m_fade.timer);
+    m_fade.running = true;
     skin::setProperty(m_hwnd, skin::kPropFading, 1);
-    skin::setProperty(m_hwnd, skin::kPropFadeSnapshot, reinterpret_cast<INT_PTR>(m_fadeSnapshot.dc()));
-    m_fadeTimer = SetTimer(m_hwnd, skin::kFadeTimerId, intervalMs, nullptr);
-    m_fadeStep = 25;
-    m_fadeAlpha = 25;
+    skin::setProperty(m_hwnd, skin::kPropFadeSnapshot, reinterpret_cast<INT_PTR>(m_fade.snapshot.dc()));
+    m_fade.timer = SetTimer(m_hwnd, skin::kFadeTimerId, intervalMs, nullptr);
+    m_fade.step = 25;
+    m_fade.alpha = 25;
     skin::setProperty(m_hwnd, skin::kPropFadeAlpha, 25);
 }
 
 void SkinWindow::fadeStep(int step)
 {
     const FadeFrame frame = fadeFrameForStep(step);
-    m_fading = frame.blended;
+    m_fade.running = frame.blended;
     if (frame.blended) {
-        m_fadeAlpha = frame.alpha;
+        m_fade.alpha = frame.alpha;
         skin::setProperty(m_hwnd, skin::kPropFadeAlpha, frame.alpha);
     } else {
         skin::setProperty(m_hwnd, skin::kPropFading, 0);
@@ -92,21 +92,21 @@ void SkinWindow::fadeStep(int step)
 
 ByteArray SkinWindow::windowPicture(int width, int height) const
 {
-    if (!m_composed || width <= 0 || height <= 0)
+    if (!m_layers.composed || width <= 0 || height <= 0)
         return {};
     // The surface holds premultiplied pixels; GDI+ takes them as such and scales them.
     Bitmap full;
-    if (!full.Create(m_composed.width(), m_composed.height(), PixelFormat32bppPARGB))
+    if (!full.Create(m_layers.composed.width(), m_layers.composed.height(), PixelFormat32bppPARGB))
         return {};
     flat::BitmapData data{};
-    flat::GpRect area{0, 0, m_composed.width(), m_composed.height()};
+    flat::GpRect area{0, 0, m_layers.composed.width(), m_layers.composed.height()};
     if (!full.LockBits(&area, flat::ImageLockModeWrite, PixelFormat32bppPARGB, data))
         return {};
     GdiFlush();
-    for (int row = 0; row < m_composed.height(); ++row)
+    for (int row = 0; row < m_layers.composed.height(); ++row)
         std::memcpy(static_cast<char*>(data.Scan0) + static_cast<std::ptrdiff_t>(row) * data.Stride,
-            m_composed.bits() + static_cast<std::ptrdiff_t>(row) * m_composed.width(),
-            static_cast<std::size_t>(m_composed.width()) * 4);
+            m_layers.composed.bits() + static_cast<std::ptrdiff_t>(row) * m_layers.composed.width(),
+            static_cast<std::size_t>(m_layers.composed.width()) * 4);
     full.UnlockBits(data);
 
     Bitmap scaled;

@@ -36,32 +36,32 @@ bool fontExists(const std::wstring& face)
 void SkinWindow::setCaptionFont(const CaptionFontChange& change)
 {
     if (change.face)
-        m_captionFont = *change.face;
+        m_caption.face = *change.face;
     if (change.colour)
-        m_captionColour = *change.colour;
+        m_caption.colour = *change.colour;
     if (change.size)
-        m_captionSize = *change.size;
+        m_caption.size = *change.size;
     if (change.style)
-        m_captionStyle = *change.style;
+        m_caption.fontStyle = *change.style;
     if (change.glow)
-        m_captionGlow = *change.glow;
+        m_caption.glow = *change.glow;
     if (change.glowColour)
-        m_captionGlowColour = *change.glowColour;
+        m_caption.glowColour = *change.glowColour;
     if (!fontExists(change.face.value_or(std::wstring())))
-        m_captionFont = fontExists(kYaHei) ? kYaHei : kSimSun;
+        m_caption.face = fontExists(kYaHei) ? kYaHei : kSimSun;
     if (change.redrawNow && m_hwnd && registryIndexOf(m_hwnd) > 0)
         redrawCaptionLayer();
 }
 
 void SkinWindow::layoutCaption()
 {
-    const int textWidth = measureTextWidth(text(), m_captionFont, static_cast<float>(m_captionSize), m_captionStyle);
-    m_captionRect = captionRect(m_borderWidth, !m_iconBytes.empty(), textWidth, m_layoutWidth, m_captionSize);
+    const int textWidth = measureTextWidth(text(), m_caption.face, static_cast<float>(m_caption.size), m_caption.fontStyle);
+    m_caption.rect = captionRect(m_frame.width, !m_caption.iconBytes.empty(), textWidth, m_size.layoutWidth, m_caption.size);
 }
 
 void SkinWindow::redrawCaptionLayer()
 {
-    m_captionLayer = Surface();
+    m_layers.caption = Surface();
     if (!m_hwnd || !GetPropA(m_hwnd, skin::kPropFirstShowDone))
         return;
     buildComposedSurface();
@@ -73,74 +73,74 @@ void SkinWindow::redrawCaptionLayer()
 // background. While those pixels stay the same, so does the caption layer.
 void SkinWindow::refreshCaptionLayer(const Surface& composed)
 {
-    const RECT& area = m_captionRect;
+    const RECT& area = m_caption.rect;
     Surface under(area.right - area.left, area.bottom - area.top);
     if (under)
         BitBlt(under.dc(), 0, 0, under.width(), under.height(), composed.dc(), area.left, area.top, SRCCOPY);
-    if (m_captionLayer && m_captionLayer.width() == composed.width() && m_captionLayer.height() == composed.height() &&
-        sameRect(area, m_captionLayerRect) && under.hasSamePixels(m_captionUnderlay))
+    if (m_layers.caption && m_layers.caption.width() == composed.width() && m_layers.caption.height() == composed.height() &&
+        sameRect(area, m_layers.captionRect) && under.hasSamePixels(m_layers.captionUnderlay))
         return;
     drawCaptionText(composed.width(), composed.height(), under);
-    m_captionUnderlay = std::move(under);
-    m_captionLayerRect = area;
+    m_layers.captionUnderlay = std::move(under);
+    m_layers.captionRect = area;
 }
 
 void SkinWindow::drawCaptionText(int width, int height, const Surface& under)
 {
-    m_captionLayer = Surface(width, height);
-    if (!m_captionLayer)
+    m_layers.caption = Surface(width, height);
+    if (!m_layers.caption)
         return;
-    const RECT& area = m_captionRect;
+    const RECT& area = m_caption.rect;
     if (under)
-        alphaBlend(m_captionLayer.dc(), area.left, area.top, under.width(), under.height(), under.dc(), 0, 0,
+        alphaBlend(m_layers.caption.dc(), area.left, area.top, under.width(), under.height(), under.dc(), 0, 0,
             under.width(), under.height(), 255);
-    if (m_drawTitle == 0 || text().empty())
+    if (m_caption.drawTitle == 0 || text().empty())
         return;
 
     Graphics graphics;
-    if (!graphics.CreateFromHDC(m_captionLayer.dc()))
+    if (!graphics.CreateFromHDC(m_layers.caption.dc()))
         return;
     float textWidth = static_cast<float>(area.right - area.left);
     if (width > 100 && textWidth > width - 100)
         textWidth = static_cast<float>(width - 100);
-    const float top = static_cast<float>(area.top) - (m_captionFont == kYaHei ? 3.0f : 0.0f);
-    const RectF layout{static_cast<float>(area.left), top, textWidth, static_cast<float>(m_captionSize + 6)};
+    const float top = static_cast<float>(area.top) - (m_caption.face == kYaHei ? 3.0f : 0.0f);
+    const RectF layout{static_cast<float>(area.left), top, textWidth, static_cast<float>(m_caption.size + 6)};
     StringFormat format;
     format.Create(flat::StringFormatFlagsNoWrap);
-    if (m_captionGlow) {
+    if (m_caption.glow) {
         GlowTextStyle style;
         style.glowSize = 4;
-        style.face = m_captionFont;
-        style.fontStyle = m_captionStyle;
-        style.size = static_cast<float>(m_captionSize);
+        style.face = m_caption.face;
+        style.fontStyle = m_caption.fontStyle;
+        style.size = static_cast<float>(m_caption.size);
         style.format = &format;
-        drawGlowText(graphics, text(), layout, m_captionColour, m_captionGlowColour, style);
+        drawGlowText(graphics, text(), layout, m_caption.colour, m_caption.glowColour, style);
         return;
     }
     Font font;
     SolidBrush brush;
-    if (font.Create(m_captionFont, static_cast<float>(m_captionSize), m_captionStyle) &&
-        brush.Create(toArgb(m_captionColour, 254)))
+    if (font.Create(m_caption.face, static_cast<float>(m_caption.size), m_caption.fontStyle) &&
+        brush.Create(toArgb(m_caption.colour, 254)))
         graphics.DrawString(text(), font, brush, layout, format);
 }
 
 void SkinWindow::drawCaptionIcon(Graphics& graphics)
 {
-    if (m_iconBytes.empty())
+    if (m_caption.iconBytes.empty())
         return;
-    const int x = m_borderWidth + 3;
-    int y = m_captionRect.top + (m_captionRect.bottom - m_captionRect.top - kIconSize) / 2;
-    if (!m_captionGlow)
+    const int x = m_frame.width + 3;
+    int y = m_caption.rect.top + (m_caption.rect.bottom - m_caption.rect.top - kIconSize) / 2;
+    if (!m_caption.glow)
         y -= 1;
     Bitmap icon;
-    if (!icon.LoadFromBytes(m_iconBytes))
+    if (!icon.LoadFromBytes(m_caption.iconBytes))
         return;
     if (icon.GetRawFormat() == kIconFormat) {
         HICON handle = icon.GetHICON();
         if (!handle)
             return;
         graphics.Flush(flat::FlushIntentionSync);
-        DrawIconEx(m_backgroundLayer.dc(), x, y, handle, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+        DrawIconEx(m_layers.background.dc(), x, y, handle, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
         DestroyIcon(handle);
         return;
     }

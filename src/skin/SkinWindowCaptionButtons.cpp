@@ -26,22 +26,22 @@ ImageCodec captionSprites(int style)
 void SkinWindow::buildCaptionButtons(int mask)
 {
     mask |= kCaptionClose;
-    const int width = captionStripWidth(mask, m_captionButtonStyle);
+    const int width = captionStripWidth(mask, m_caption.buttonStyle);
     if (width == 0 || !m_hwnd)
         return;
     RECT client {};
     GetClientRect(m_hwnd, &client);
     CaptionBarOptions options;
     // The same place a resize gives, so a borderless window's strip does not jump on the first one.
-    const POINT origin = captionStripOrigin(client.right, width, m_borderWidth, m_captionButtonStyle);
+    const POINT origin = captionStripOrigin(client.right, width, m_frame.width, m_caption.buttonStyle);
     options.x = origin.x;
     options.y = origin.y;
     options.width = width;
     options.height = kCaptionStripHeight;
-    if (m_captionButtons.create(m_hwnd, captionSprites(m_captionButtonStyle), options) == 0)
+    if (m_captionButtons.create(m_hwnd, captionSprites(m_caption.buttonStyle), options) == 0)
         return;
-    m_captionStripWidth = width;
-    for (const CaptionButtonLook& button : captionButtonsFor(mask, m_captionButtonStyle)) {
+    m_caption.stripWidth = width;
+    for (const CaptionButtonLook& button : captionButtonsFor(mask, m_caption.buttonStyle)) {
         CaptionItemOptions item;
         item.normalFrame = button.normalFrame;
         item.hotFrame = button.hotFrame;
@@ -50,17 +50,17 @@ void SkinWindow::buildCaptionButtons(int mask)
         item.toolTipText = button.text;
         const int index = m_captionButtons.addItem(item);
         if (std::wstring_view(button.text) == kCaptionTextMaximise)
-            m_maximiseItem = index;
+            m_caption.maximiseItem = index;
     }
     m_captionButtons.setClickCallback([this](int, int item) { onCaptionButton(item); });
-    setSizeLimits(width + 2 * m_borderWidth, 30);
+    setSizeLimits(width + 2 * m_frame.width, 30);
 }
 
 void SkinWindow::placeCaptionButtons(int clientWidth)
 {
-    if (m_captionStripWidth == 0 || !m_captionButtons.record())
+    if (m_caption.stripWidth == 0 || !m_captionButtons.record())
         return;
-    const POINT origin = captionStripOrigin(clientWidth, m_captionStripWidth, m_borderWidth, m_captionButtonStyle);
+    const POINT origin = captionStripOrigin(clientWidth, m_caption.stripWidth, m_frame.width, m_caption.buttonStyle);
     // The window repaints itself whole after a size change.
     m_captionButtons.move(origin.x, origin.y, std::nullopt, std::nullopt, false);
 }
@@ -68,14 +68,14 @@ void SkinWindow::placeCaptionButtons(int clientWidth)
 void SkinWindow::showMaximiseButtonAs(bool restore)
 {
     const std::optional<CaptionSwapFrames> frames
-        = restore ? captionRestoreFrames(m_captionButtonStyle) : captionMaximiseFrames(m_captionButtonStyle);
-    if (m_maximiseItem == 0 || !frames || !m_captionButtons.record())
+        = restore ? captionRestoreFrames(m_caption.buttonStyle) : captionMaximiseFrames(m_caption.buttonStyle);
+    if (m_caption.maximiseItem == 0 || !frames || !m_captionButtons.record())
         return;
     CaptionItemLook look;
     look.normalFrame = frames->normal;
     look.hotFrame = frames->hot;
     look.toolTipText = std::wstring(restore ? kCaptionTextRestore : kCaptionTextMaximise);
-    m_captionButtons.setItemLook(m_maximiseItem, look);
+    m_captionButtons.setItemLook(m_caption.maximiseItem, look);
 }
 
 void SkinWindow::onCaptionButton(int item)
@@ -88,16 +88,16 @@ void SkinWindow::onCaptionButton(int item)
     } else if (text == kCaptionTextMinimise) {
         minimiseWindow();
     } else if (text == kCaptionTextMaximise) {
-        m_maximiseItem = item;
+        m_caption.maximiseItem = item;
         maximiseWindow();
     } else if (text == kCaptionTextRestore) {
-        m_maximiseItem = item;
+        m_caption.maximiseItem = item;
         restoreWindow();
     } else if (text == kCaptionTextSkin) {
-        if (m_skinButtonCallback)
-            m_skinButtonCallback(m_hwnd);
+        if (m_callbacks.skinButton)
+            m_callbacks.skinButton(m_hwnd);
     } else if (text == kCaptionTextMenu) {
-        if (m_menuButtonCallback)
-            m_menuButtonCallback(m_hwnd);
+        if (m_callbacks.menuButton)
+            m_callbacks.menuButton(m_hwnd);
     }
 }

@@ -52,16 +52,16 @@ void SkinWindow::detachCompanion(HWND companion)
 
 void SkinWindow::detachFromParent()
 {
-    if (!m_parent || m_companionIndex <= 0)
+    if (!m_attachment.parent || m_attachment.companionIndex <= 0)
         return;
-    if (WindowRecord* entry = WindowRegistry::instance().recordOf(m_parent)) {
+    if (WindowRecord* entry = WindowRegistry::instance().recordOf(m_attachment.parent)) {
         for (CompanionRecord& item : entry->companions)
             if (!item.free && item.hwnd == m_hwnd)
                 item = CompanionRecord{};
-        if (GetPropA(m_parent, skin::kPropHostIndex))
-            SendMessageW(m_parent, skin::kMsgCompanionDetached, 0, reinterpret_cast<LPARAM>(m_hwnd));
+        if (GetPropA(m_attachment.parent, skin::kPropHostIndex))
+            SendMessageW(m_attachment.parent, skin::kMsgCompanionDetached, 0, reinterpret_cast<LPARAM>(m_hwnd));
     }
-    m_companionIndex = 0;
+    m_attachment.companionIndex = 0;
 }
 
 void SkinWindow::moveCompanions()

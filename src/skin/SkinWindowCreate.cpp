@@ -43,25 +43,25 @@ HWND SkinWindow::createWindow(const WindowOptions& options)
     if (!m_className.empty())
         UnregisterClassW(m_className.c_str(), module);
 
-    m_parent = IsWindow(options.parent) ? options.parent : nullptr;
-    m_embeddedChild = false;
+    m_attachment.parent = IsWindow(options.parent) ? options.parent : nullptr;
+    m_attachment.embeddedChild = false;
     RECT parentRect{};
-    if (m_parent)
-        GetWindowRect(m_parent, &parentRect);
+    if (m_attachment.parent)
+        GetWindowRect(m_attachment.parent, &parentRect);
     const POINT origin = centredPosition(
-        options.x, options.y, options.width, options.height, m_parent ? &parentRect : nullptr, workArea());
+        options.x, options.y, options.width, options.height, m_attachment.parent ? &parentRect : nullptr, workArea());
 
-    m_layoutWidth = options.width;
-    m_layoutHeight = options.height;
-    m_drawTitle = options.drawTitle;
+    m_size.layoutWidth = options.width;
+    m_size.layoutHeight = options.height;
+    m_caption.drawTitle = options.drawTitle;
     m_firstShowPending = true;
     storeOptions(options);
     prepareBackground();
-    if (m_parent)
-        m_followParent = options.followParent;
+    if (m_attachment.parent)
+        m_attachment.followParent = options.followParent;
 
     const bool frameLoaded = options.frameImage && options.frameImage->IsLoaded();
-    m_borderWidth = frameLoaded ? options.frameImage->GetShadowWidth() : (options.border ? 2 : 0);
+    m_frame.width = frameLoaded ? options.frameImage->GetShadowWidth() : (options.border ? 2 : 0);
 
     DWORD exStyle = options.showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
     if (m_layered)
@@ -82,12 +82,12 @@ HWND SkinWindow::createWindow(const WindowOptions& options)
     storeText(options.title);
 
     DWORD style = options.visible ? kHiddenStyle | WS_VISIBLE : kHiddenStyle;
-    if (m_modal) {
+    if (m_modalRun.modal) {
         disableThreadWindows();
         style = kModalStyle;
     }
     const HWND created = CreateWindowExW(exStyle, m_className.c_str(), options.title.c_str(), style, origin.x,
-        origin.y, options.width, options.height, m_parent, nullptr, module, this);
+        origin.y, options.width, options.height, m_attachment.parent, nullptr, module, this);
     if (!created) {
         // Nothing would ever close the window that re-enables the others or frees the record.
         releaseDisabledWindows();
@@ -98,8 +98,8 @@ HWND SkinWindow::createWindow(const WindowOptions& options)
 
     buildCaptionButtons(options.captionButtons);
     if (WindowRecord* entry = record()) {
-        entry->modalRunning = m_modal;
-        if (m_modal)
+        entry->modalRunning = m_modalRun.modal;
+        if (m_modalRun.modal)
             runModalLoop();
     }
     return created;
@@ -107,41 +107,41 @@ HWND SkinWindow::createWindow(const WindowOptions& options)
 
 void SkinWindow::storeOptions(const WindowOptions& options)
 {
-    m_backgroundBytes = options.backgroundImage;
-    m_backgroundIsNineGrid = false;
-    if (!m_backgroundBytes.empty()) {
-        m_backgroundIsNineGrid = hasNineGridMarkers(m_backgroundBytes);
-        if (m_backgroundIsNineGrid)
-            m_backgroundNineGrid.LoadStates(m_backgroundBytes);
+    m_background.bytes = options.backgroundImage;
+    m_background.isNineGrid = false;
+    if (!m_background.bytes.empty()) {
+        m_background.isNineGrid = hasNineGridMarkers(m_background.bytes);
+        if (m_background.isNineGrid)
+            m_background.nineGrid.LoadStates(m_background.bytes);
     }
-    m_backgroundLayout = options.backgroundLayout;
-    m_backgroundColour = options.backgroundColour;
-    m_opacity = options.opacity;
-    m_movable = options.movable;
-    m_resizable = options.resizable;
-    m_borderColour = options.borderColour;
+    m_background.layout = options.backgroundLayout;
+    m_background.colour = options.backgroundColour;
+    m_background.opacity = options.opacity;
+    m_size.movable = options.movable;
+    m_size.resizable = options.resizable;
+    m_frame.colour = options.borderColour;
     m_layered = options.layered;
-    m_modal = options.modal;
-    m_createdCallback = options.createdCallback;
-    m_border = options.border;
-    m_roundedBorder = options.roundedBorder;
-    m_showEffect = options.showEffect;
-    m_hideEffect = options.hideEffect;
-    m_iconBytes = options.iconImage;
-    m_captionButtonStyle = options.captionButtonStyle;
-    m_extraFrame = options.extraFrame;
-    m_modalReleased = false;
+    m_modalRun.modal = options.modal;
+    m_callbacks.created = options.createdCallback;
+    m_frame.drawn = options.border;
+    m_frame.rounded = options.roundedBorder;
+    m_effects.show = options.showEffect;
+    m_effects.hide = options.hideEffect;
+    m_caption.iconBytes = options.iconImage;
+    m_caption.buttonStyle = options.captionButtonStyle;
+    m_frame.extraFrame = options.extraFrame;
+    m_modalRun.released = false;
     if (!m_layered)
         m_nonLayeredPainting = true;
 
     // A plain picture on a non-layered window fades into its own colour at the right and
     // bottom, so a window larger than the picture has no hard edge.
-    const bool placedAtTop = m_backgroundLayout == 0 || m_backgroundLayout == 1;
-    if (!m_backgroundBytes.empty() && placedAtTop && !m_backgroundIsNineGrid && !m_layered) {
-        const std::uint32_t colour = sampleColour(m_backgroundBytes);
-        m_backgroundColour = static_cast<std::int32_t>(colour);
-        m_opacity = 255;
-        m_backgroundBytes = edgeFade(m_backgroundBytes, std::nullopt, colour);
+    const bool placedAtTop = m_background.layout == 0 || m_background.layout == 1;
+    if (!m_background.bytes.empty() && placedAtTop && !m_background.isNineGrid && !m_layered) {
+        const std::uint32_t colour = sampleColour(m_background.bytes);
+        m_background.colour = static_cast<std::int32_t>(colour);
+        m_background.opacity = 255;
+        m_background.bytes = edgeFade(m_background.bytes, std::nullopt, colour);
     }
 }
 
@@ -160,13 +160,13 @@ void SkinWindow::onCreated(HWND window)
         entry->hwnd = window;
         entry->object = this;
     }
-    if (m_borderWidth > 0) {
-        if (m_border) {
-            skin::setProperty(window, skin::kPropClipBorder, m_borderWidth - 1);
-            if (m_roundedBorder)
+    if (m_frame.width > 0) {
+        if (m_frame.drawn) {
+            skin::setProperty(window, skin::kPropClipBorder, m_frame.width - 1);
+            if (m_frame.rounded)
                 skin::setProperty(window, skin::kPropClipRadius, 5);
         } else {
-            skin::setProperty(window, skin::kPropClipBorder, m_borderWidth);
+            skin::setProperty(window, skin::kPropClipBorder, m_frame.width);
             skin::setProperty(window, skin::kPropClipRadius, m_skin.GetCornerRadius());
         }
     }
@@ -177,7 +177,7 @@ void SkinWindow::onCreated(HWND window)
     GetWindowRect(window, &bounds);
     SkinElement::setWidth(bounds.right - bounds.left);
     SkinElement::setHeight(bounds.bottom - bounds.top);
-    if (m_followParent)
+    if (m_attachment.followParent)
         followParentOnCreate(bounds);
 
     CaptionFontChange font;
@@ -188,10 +188,10 @@ void SkinWindow::onCreated(HWND window)
     font.glowColour = 0x808080;
     setCaptionFont(font);
     // A face that cannot be made falls back to 宋体, which reads better in bold.
-    if (m_captionFont != L"微软雅黑")
-        m_captionStyle = 1;
+    if (m_caption.face != L"微软雅黑")
+        m_caption.fontStyle = 1;
 
-    if (m_layered || m_border || m_roundedBorder)
+    if (m_layered || m_frame.drawn || m_frame.rounded)
         skin::setProperty(window, skin::kPropClipRadius, 8);
     layoutCaption();
     m_fullRepaint = true;
@@ -201,16 +201,16 @@ void SkinWindow::onCreated(HWND window)
 void SkinWindow::followParentOnCreate(const RECT& bounds)
 {
     RECT parentRect{};
-    GetWindowRect(m_parent, &parentRect);
+    GetWindowRect(m_attachment.parent, &parentRect);
     const int offsetX = bounds.left - parentRect.left;
     const int offsetY = bounds.top - parentRect.top;
-    m_companionIndex = attachCompanionTo(m_parent, m_hwnd, offsetX, offsetY);
+    m_attachment.companionIndex = attachCompanionTo(m_attachment.parent, m_hwnd, offsetX, offsetY);
     MoveWindow(m_hwnd, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
     // Only a host that asked for them gets companion notices.
-    if (GetPropA(m_parent, skin::kPropHostIndex))
+    if (GetPropA(m_attachment.parent, skin::kPropHostIndex))
         SendMessageW(
-            m_parent, skin::kMsgCompanionAttached, MAKEWPARAM(offsetX, offsetY), reinterpret_cast<LPARAM>(m_hwnd));
-    m_followParent = false;
+            m_attachment.parent, skin::kMsgCompanionAttached, MAKEWPARAM(offsetX, offsetY), reinterpret_cast<LPARAM>(m_hwnd));
+    m_attachment.followParent = false;
 }
 
 void SkinWindow::runModalLoop()
@@ -248,15 +248,15 @@ void SkinWindow::disableThreadWindows()
             continue;
         if (GetWindowLongPtrW(window, GWL_STYLE) & WS_DISABLED)
             continue;
-        m_disabledWindows.push_back(window);
+        m_modalRun.disabledWindows.push_back(window);
         EnableWindow(window, FALSE);
     }
 }
 
 void SkinWindow::releaseDisabledWindows()
 {
-    m_modalReleased = true;
-    for (HWND window : m_disabledWindows)
+    m_modalRun.released = true;
+    for (HWND window : m_modalRun.disabledWindows)
         EnableWindow(window, TRUE);
-    m_disabledWindows.clear();
+    m_modalRun.disabledWindows.clear();
 }

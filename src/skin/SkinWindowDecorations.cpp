@@ -65,11 +65,11 @@ void SkinWindow::playShowEffect()
 {
     if (!animationsWanted())
         return;
-    const std::vector<EffectFrame> frames = showEffectFrames(windowRectOf(m_hwnd), m_showEffect);
-    if (frames.empty() || !m_composed)
+    const std::vector<EffectFrame> frames = showEffectFrames(windowRectOf(m_hwnd), m_effects.show);
+    if (frames.empty() || !m_layers.composed)
         return;
-    EffectPlayer player(m_composed, showEffectMargin(m_showEffect));
-    PlayingEffect playing(m_playingEffect);
+    EffectPlayer player(m_layers.composed, showEffectMargin(m_effects.show));
+    PlayingEffect playing(m_effects.playing);
     // A window that is not layered plays through a borrowed layered style.
     if (!m_layered)
         setLayeredStyle(m_hwnd, true);
@@ -85,14 +85,14 @@ void SkinWindow::playHideEffect()
     // A window nobody sees would only keep its closer waiting.
     if (!m_hwnd || !IsWindowVisible(m_hwnd) || IsIconic(m_hwnd) || !animationsWanted())
         return;
-    const std::vector<EffectFrame> frames = hideEffectFrames(windowRectOf(m_hwnd), m_hideEffect);
+    const std::vector<EffectFrame> frames = hideEffectFrames(windowRectOf(m_hwnd), m_effects.hide);
     if (frames.empty())
         return;
     buildComposedSurface();
-    if (!m_composed)
+    if (!m_layers.composed)
         return;
-    EffectPlayer player(m_composed);
-    PlayingEffect playing(m_playingEffect);
+    EffectPlayer player(m_layers.composed);
+    PlayingEffect playing(m_effects.playing);
     setLayeredStyle(m_hwnd, true);
     player.play(m_hwnd, frames);
 }

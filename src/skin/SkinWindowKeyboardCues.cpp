@@ -23,15 +23,15 @@ HWND parentOfChild(HWND window)
 void SkinWindow::startUiState()
 {
     HWND parent = parentOfChild(m_hwnd);
-    m_uiState = parent ? static_cast<WORD>(SendMessageW(parent, WM_QUERYUISTATE, 0, 0))
+    m_focus.uiState = parent ? static_cast<WORD>(SendMessageW(parent, WM_QUERYUISTATE, 0, 0))
                        : initialUiState(keyboardCuesAlways());
 }
 
 std::optional<LRESULT> SkinWindow::handleUiStateMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_QUERYUISTATE)
-        return m_uiState;
-    const std::optional<WORD> next = changedUiState(m_uiState, wParam, keyboardCuesAlways());
+        return m_focus.uiState;
+    const std::optional<WORD> next = changedUiState(m_focus.uiState, wParam, keyboardCuesAlways());
     if (!next)
         return 0;
     if (message == WM_CHANGEUISTATE) {
@@ -39,12 +39,12 @@ std::optional<LRESULT> SkinWindow::handleUiStateMessage(UINT message, WPARAM wPa
         // itself and what it holds when something changes.
         if (HWND parent = parentOfChild(m_hwnd))
             SendMessageW(parent, WM_CHANGEUISTATE, wParam, lParam);
-        else if (*next != m_uiState)
+        else if (*next != m_focus.uiState)
             SendMessageW(m_hwnd, WM_UPDATEUISTATE, wParam, lParam);
         return 0;
     }
-    const bool changed = *next != m_uiState;
-    m_uiState = *next;
+    const bool changed = *next != m_focus.uiState;
+    m_focus.uiState = *next;
     WindowRecord* entry = record();
     if (changed && entry)
         for (int id = 1; id <= entry->controlCount(); ++id)
@@ -56,6 +56,6 @@ std::optional<LRESULT> SkinWindow::handleUiStateMessage(UINT message, WPARAM wPa
 void SkinWindow::showCuesForKey(WPARAM key)
 {
     const WORD cues = cuesShownByKey(key);
-    if ((m_uiState & cues) != 0)
+    if ((m_focus.uiState & cues) != 0)
         SendMessageW(m_hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, cues), 0);
 }

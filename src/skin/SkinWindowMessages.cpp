@@ -35,7 +35,7 @@ LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
 {
     // An effect's frames move and size the window; reacting to them would recompose and
     // present the whole picture over the frame.
-    if (m_playingEffect && isPlacementMessage(message))
+    if (m_effects.playing && isPlacementMessage(message))
         return defaultTail(window, message, wParam, lParam);
     switch (message) {
     case WM_IME_COMPOSITION:
@@ -49,8 +49,8 @@ LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         break;
     case WM_CREATE:
         onCreated(window);
-        if (m_createdCallback)
-            m_createdCallback(window);
+        if (m_callbacks.created)
+            m_callbacks.created(window);
         break;
     case WM_CLOSE:
         if (!handleClose())
@@ -69,7 +69,7 @@ LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         break;
     case WM_ERASEBKGND:
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        if (!m_layered && m_childrenBackground)
+        if (!m_layered && m_background.underChildren)
             copySurfaceExcludingChildren(reinterpret_cast<HDC>(wParam));
         return 1;
     case WM_PAINT:
@@ -95,8 +95,8 @@ LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         handleMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
         break;
     case WM_EXITSIZEMOVE:
-        m_surfacePressed = false;
-        m_dragging = false;
+        m_pointer.surfacePressed = false;
+        m_pointer.dragging = false;
         break;
     case WM_WINDOWPOSCHANGING:
         handlePositionChanging(reinterpret_cast<WINDOWPOS*>(lParam));
@@ -120,12 +120,12 @@ LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         onMouseLeave();
         break;
     case WM_LBUTTONDOWN:
-        m_hot = controlAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        m_pointer.hot = controlAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         if (!onLeftButtonDown(wParam, lParam))
             return 0;
         break;
     case WM_LBUTTONUP:
-        m_surfacePressed = false;
+        m_pointer.surfacePressed = false;
         if (!onLeftButtonUp(wParam, lParam))
             return 0;
         break;
@@ -165,7 +165,7 @@ LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         onMouseWheel(wParam, lParam);
         break;
     case WM_TIMER:
-        if (wParam == m_fadeTimer && m_fadeTimer != 0)
+        if (wParam == m_fade.timer && m_fade.timer != 0)
             handleFadeTimer();
         break;
     default:
@@ -182,19 +182,19 @@ std::optional<LRESULT> SkinWindow::handleFrameworkMessage(UINT message, WPARAM w
     case skin::kMsgGiveFocus:
         return giveFocus(static_cast<int>(wParam)) ? 1 : 0;
     case skin::kMsgGetBackgroundColour:
-        return m_backgroundColour;
+        return m_background.colour;
     case skin::kMsgGetOpacity:
-        return m_opacity;
+        return m_background.opacity;
     case skin::kMsgGetFocusedControl:
     case skin::kMsgQueryFocusedControl:
-        return m_focused;
+        return m_focus.control;
     case skin::kMsgRecompose:
         m_fullRepaint = true;
         return 0;
     case skin::kMsgGetHotControl:
-        return m_hot;
+        return m_pointer.hot;
     case skin::kMsgSetFocusedControl:
-        m_focused = static_cast<int>(wParam);
+        m_focus.control = static_cast<int>(wParam);
         return std::nullopt;
     default:
         return std::nullopt;
@@ -203,8 +203,8 @@ std::optional<LRESULT> SkinWindow::handleFrameworkMessage(UINT message, WPARAM w
 
 void SkinWindow::forwardToFocused(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_focused > 0)
-        sendToControl(m_focused, m_hwnd, message, wParam, lParam);
+    if (m_focus.control > 0)
+        sendToControl(m_focus.control, m_hwnd, message, wParam, lParam);
 }
 
 LRESULT SkinWindow::defaultTail(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -212,11 +212,11 @@ LRESULT SkinWindow::defaultTail(HWND window, UINT message, WPARAM wParam, LPARAM
     const std::vector<UINT>& forwarded = framework().forwardedMessages;
     if (std::find(forwarded.begin(), forwarded.end(), message) != forwarded.end()) {
         WindowRecord* entry = record();
-        const int target = entry && entry->capture > 0 ? entry->capture : (m_focused > 0 ? m_focused : m_hot);
+        const int target = entry && entry->capture > 0 ? entry->capture : (m_focus.control > 0 ? m_focus.control : m_pointer.hot);
         if (target > 0)
             sendToControl(target, window, message, wParam, lParam);
     }
-    if (m_className.empty() || m_chainedProc) {
+    if (m_className.empty() || m_attachment.chainedProc) {
         auto chained = reinterpret_cast<WNDPROC>(GetPropA(window, skin::kPropWindowProc));
         if (chained && chained != &windowProcedure)
             return CallWindowProcW(chained, window, message, wParam, lParam);
@@ -226,13 +226,13 @@ LRESULT SkinWindow::defaultTail(HWND window, UINT message, WPARAM wParam, LPARAM
 
 bool SkinWindow::handleClose()
 {
-    if (m_closingCallback && m_closingCallback(m_hwnd) != 1)
+    if (m_callbacks.closing && m_callbacks.closing(m_hwnd) != 1)
         return false;
     showShadow(false);
     playHideEffect();
-    if (m_chainedProc)
-        skin::setProperty(m_hwnd, skin::kPropWindowProc, reinterpret_cast<INT_PTR>(m_chainedProc));
-    if (m_modal && !m_modalReleased)
+    if (m_attachment.chainedProc)
+        skin::setProperty(m_hwnd, skin::kPropWindowProc, reinterpret_cast<INT_PTR>(m_attachment.chainedProc));
+    if (m_modalRun.modal && !m_modalRun.released)
         releaseDisabledWindows();
     return true;
 }
@@ -242,7 +242,7 @@ void SkinWindow::handleDestroy()
     fireEvent(ElementEvent::Destroyed, {reinterpret_cast<std::intptr_t>(m_hwnd)});
     destroyControls();
     // A modal window destroyed without WM_CLOSE must still give the others back.
-    if (m_modal && !m_modalReleased)
+    if (m_modalRun.modal && !m_modalRun.released)
         releaseDisabledWindows();
 }
 
@@ -268,12 +268,12 @@ void SkinWindow::handleShowWindow(bool shown)
     // A window shown again after its first show gets its shadow back too, not only one whose
     // parent has been shown.
     const bool firstShowDone = GetPropA(m_hwnd, skin::kPropFirstShowDone) != nullptr;
-    if (shown && (firstShowDone || (m_parent && GetPropA(m_parent, skin::kPropFirstShowDone))))
+    if (shown && (firstShowDone || (m_attachment.parent && GetPropA(m_attachment.parent, skin::kPropFirstShowDone))))
         showShadow(true);
     else if (!shown)
         showShadow(false);
 
-    HWND parent = m_embeddedChild ? GetParent(m_hwnd) : nullptr;
+    HWND parent = m_attachment.embeddedChild ? GetParent(m_hwnd) : nullptr;
     if (parent && GetPropA(parent, skin::kPropLayered)) {
         if (GetPropA(parent, skin::kPropFirstShowDone)) {
             callWindowHandler(parent, skin::kMsgRecompose, 0, 0);
@@ -300,7 +300,7 @@ void SkinWindow::showRoutine(bool shown)
             sendToControl(id, m_hwnd, WM_SHOWWINDOW, 0, control->hidden ? 0 : skin::kShownWithContainer);
     }
     if (shown) {
-        if (m_embeddedChild && m_firstShowPending) {
+        if (m_attachment.embeddedChild && m_firstShowPending) {
             m_firstShowPending = false;
             skin::setProperty(m_hwnd, skin::kPropFirstShowDone, 1);
             compose(false, true);
@@ -312,7 +312,7 @@ void SkinWindow::showRoutine(bool shown)
         if (GetPropA(m_hwnd, skin::kPropLayered))
             PostMessageW(m_hwnd, WM_PAINT, 0, 0);
     } else {
-        m_backgroundLayer = Surface();
+        m_layers.background = Surface();
         SetPropA(m_hwnd, skin::kPropBackgroundLayer, nullptr);
     }
     for (HWND child : entry->childWindows) {
@@ -320,7 +320,7 @@ void SkinWindow::showRoutine(bool shown)
             continue;
         if (!shown)
             ShowWindow(child, SW_HIDE);
-        else if (m_embeddedChild && !GetPropA(child, skin::kPropHiddenByProgram))
+        else if (m_attachment.embeddedChild && !GetPropA(child, skin::kPropHiddenByProgram))
             ShowWindow(child, SW_SHOWNA);
     }
 }
@@ -348,30 +348,30 @@ void SkinWindow::handleMinMaxInfo(MINMAXINFO* info) const
 {
     if (!info)
         return;
-    if (m_maximised) {
+    if (m_size.maximised) {
         const RECT area = workArea();
         info->ptMaxPosition = {area.left, area.top};
         info->ptMaxSize = {area.right - area.left, area.bottom - area.top};
         info->ptMaxTrackSize = info->ptMaxSize;
-        info->ptMinTrackSize = {m_minWidth, m_minHeight};
-    } else if (m_sizeLimitsSet) {
-        info->ptMinTrackSize = {m_minWidth, m_minHeight};
-        info->ptMaxSize = {m_maxWidth, m_maxHeight};
+        info->ptMinTrackSize = {m_sizeLimits.minWidth, m_sizeLimits.minHeight};
+    } else if (m_sizeLimits.set) {
+        info->ptMinTrackSize = {m_sizeLimits.minWidth, m_sizeLimits.minHeight};
+        info->ptMaxSize = {m_sizeLimits.maxWidth, m_sizeLimits.maxHeight};
         info->ptMaxTrackSize = info->ptMaxSize;
     }
 }
 
 void SkinWindow::handleFadeTimer()
 {
-    const int step = m_fadeStep;
+    const int step = m_fade.step;
     fadeStep(step);
-    m_fadeStep += 25;
+    m_fade.step += 25;
     if (fadeFrameForStep(step).blended)
         return;
     SetPropA(m_hwnd, skin::kPropFading, nullptr);
     SetPropA(m_hwnd, skin::kPropFadeSnapshot, nullptr);
     SetPropA(m_hwnd, skin::kPropFadeAlpha, nullptr);
-    KillTimer(m_hwnd, m_fadeTimer);
-    m_fadeTimer = 0;
-    m_fadeSnapshot = Surface();
+    KillTimer(m_hwnd, m_fade.timer);
+    m_fade.timer = 0;
+    m_fade.snapshot = Surface();
 }

@@ -47,28 +47,28 @@ void SkinWindow::compose(bool present, bool redrawControls)
         return;
     RECT client{};
     GetClientRect(m_hwnd, &client);
-    const int width = m_layoutWidth > 0 ? m_layoutWidth : client.right;
-    const int height = m_layoutHeight > 0 ? m_layoutHeight : client.bottom;
+    const int width = m_size.layoutWidth > 0 ? m_size.layoutWidth : client.right;
+    const int height = m_size.layoutHeight > 0 ? m_size.layoutHeight : client.bottom;
 
-    m_backgroundLayer = Surface(width, height);
-    HWND parent = m_embeddedChild ? GetParent(m_hwnd) : nullptr;
+    m_layers.background = Surface(width, height);
+    HWND parent = m_attachment.embeddedChild ? GetParent(m_hwnd) : nullptr;
     if (parent && GetPropA(parent, skin::kPropFrameworkWindow)) {
         if (auto source = static_cast<HDC>(GetPropA(parent, skin::kPropParentBackground))) {
             POINT offset{0, 0};
             MapWindowPoints(m_hwnd, parent, &offset, 1);
-            BitBlt(m_backgroundLayer.dc(), 0, 0, width, height, source, offset.x, offset.y, SRCCOPY);
+            BitBlt(m_layers.background.dc(), 0, 0, width, height, source, offset.x, offset.y, SRCCOPY);
         }
     }
-    skin::setProperty(m_hwnd, skin::kPropBackgroundLayer, reinterpret_cast<INT_PTR>(m_backgroundLayer.dc()));
-    if (m_backgroundLayer) {
+    skin::setProperty(m_hwnd, skin::kPropBackgroundLayer, reinterpret_cast<INT_PTR>(m_layers.background.dc()));
+    if (m_layers.background) {
         Graphics graphics;
-        if (graphics.CreateFromHDC(m_backgroundLayer.dc())) {
+        if (graphics.CreateFromHDC(m_layers.background.dc())) {
             drawBackground(graphics);
             drawCaptionIcon(graphics);
         }
     }
     // The caption is drawn anew over what the next composed surface puts under it.
-    m_captionLayer = Surface();
+    m_layers.caption = Surface();
 
     WindowRecord* entry = record();
     if (redrawControls && entry)
@@ -89,23 +89,23 @@ void SkinWindow::compose(bool present, bool redrawControls)
 void SkinWindow::drawBackground(Graphics& graphics)
 {
     graphics.ResetClip();
-    const int width = m_backgroundLayer.width();
-    const int height = m_backgroundLayer.height();
+    const int width = m_layers.background.width();
+    const int height = m_layers.background.height();
     if (m_skinLoaded && m_layered) {
         m_skin.SetBounds(0, 0, width, height);
         m_skin.DrawState(graphics, 1);
     }
 
-    const int inset = m_skinLoaded ? m_borderWidth : 0;
+    const int inset = m_skinLoaded ? m_frame.width : 0;
     GraphicsPath interior;
     interior.Create();
     addRoundedRectangle(interior, static_cast<float>(inset), static_cast<float>(inset),
         static_cast<float>(width - 2 * inset), static_cast<float>(height - 2 * inset),
-        m_border && m_roundedBorder ? 8 : 0);
+        m_frame.drawn && m_frame.rounded ? 8 : 0);
     graphics.SetClipPath(interior);
-    if (m_backgroundColour != -1) {
+    if (m_background.colour != -1) {
         SolidBrush fill;
-        fill.Create(toArgb(static_cast<COLORREF>(m_backgroundColour), 255));
+        fill.Create(toArgb(static_cast<COLORREF>(m_background.colour), 255));
         graphics.FillRectangle(fill, 0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height));
     }
     RECT interiorRect{inset, inset, width - inset, height - inset};
@@ -117,54 +117,54 @@ void SkinWindow::drawBackground(Graphics& graphics)
         overlay.image.DrawState(graphics, overlay.state);
     }
     graphics.ResetClip();
-    if (m_border)
+    if (m_frame.drawn)
         drawBorderLines(graphics);
 }
 
 void SkinWindow::drawBackgroundPicture(Graphics& graphics, const RECT& interior)
 {
-    if (m_backgroundIsNineGrid) {
-        m_backgroundNineGrid.SetBounds(
+    if (m_background.isNineGrid) {
+        m_background.nineGrid.SetBounds(
             interior.left, interior.top, interior.right - interior.left, interior.bottom - interior.top);
-        m_backgroundNineGrid.DrawState(graphics, 1);
+        m_background.nineGrid.DrawState(graphics, 1);
         return;
     }
-    if (!m_backgroundImage)
+    if (!m_layers.backgroundImage)
         return;
-    const int width = m_backgroundLayer.width();
-    const int height = m_backgroundLayer.height();
-    const Placement place = backgroundPlacement(m_backgroundLayout, width, height, m_backgroundImage.width(),
-        m_backgroundImage.height(), m_borderWidth);
-    if (m_backgroundLayout == static_cast<int>(BackgroundLayout::Tiled)) {
+    const int width = m_layers.background.width();
+    const int height = m_layers.background.height();
+    const Placement place = backgroundPlacement(m_background.layout, width, height, m_layers.backgroundImage.width(),
+        m_layers.backgroundImage.height(), m_frame.width);
+    if (m_background.layout == static_cast<int>(BackgroundLayout::Tiled)) {
         Image image;
         TextureBrush texture;
-        if (image.LoadFromBytes(m_backgroundBytes) && texture.Create(image)) {
+        if (image.LoadFromBytes(m_background.bytes) && texture.Create(image)) {
             texture.TranslateTransform(static_cast<float>(place.x), static_cast<float>(place.y));
             graphics.FillRectangle(texture, 0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height));
         }
         return;
     }
     graphics.Flush(flat::FlushIntentionSync);
-    alphaBlend(m_backgroundLayer.dc(), place.x, place.y, place.width, place.height, m_backgroundImage.dc(), 0, 0,
-        m_backgroundImage.width(), m_backgroundImage.height(), m_opacity);
+    alphaBlend(m_layers.background.dc(), place.x, place.y, place.width, place.height, m_layers.backgroundImage.dc(), 0, 0,
+        m_layers.backgroundImage.width(), m_layers.backgroundImage.height(), m_background.opacity);
 }
 
 void SkinWindow::drawBorderLines(Graphics& graphics)
 {
-    const auto width = static_cast<float>(m_backgroundLayer.width());
-    const auto height = static_cast<float>(m_backgroundLayer.height());
+    const auto width = static_cast<float>(m_layers.background.width());
+    const auto height = static_cast<float>(m_layers.background.height());
     if (m_layered) {
-        const int radius = m_roundedBorder ? 8 : 0;
+        const int radius = m_frame.rounded ? 8 : 0;
         graphics.SetSmoothingMode(flat::SmoothingModeAntiAlias);
-        outline(graphics, 0, width, height, radius, m_borderColour, 50);
+        outline(graphics, 0, width, height, radius, m_frame.colour, 50);
         outline(graphics, 1, width, height, radius, 0, 100);
-        outline(graphics, 1, width, height, radius, m_borderColour, 150);
+        outline(graphics, 1, width, height, radius, m_frame.colour, 150);
         outline(graphics, 2, width, height, radius, 0xFFFFFF, 100);
         return;
     }
-    const int radius = m_roundedBorder ? 7 : 0;
+    const int radius = m_frame.rounded ? 7 : 0;
     outline(graphics, 0, width, height, radius, 0, 80);
-    outline(graphics, 0, width, height, radius, m_borderColour, 220);
+    outline(graphics, 0, width, height, radius, m_frame.colour, 220);
     outline(graphics, 1, width, height, radius, 0xFFFFFF, 100);
 }
 
@@ -172,24 +172,24 @@ void SkinWindow::buildComposedSurface()
 {
     if (!m_hwnd)
         return;
-    const int width = m_backgroundLayer ? m_backgroundLayer.width() : m_layoutWidth;
-    const int height = m_backgroundLayer ? m_backgroundLayer.height() : m_layoutHeight;
+    const int width = m_layers.background ? m_layers.background.width() : m_size.layoutWidth;
+    const int height = m_layers.background ? m_layers.background.height() : m_size.layoutHeight;
     Surface composed(width, height);
     if (composed) {
         HDC dc = composed.dc();
-        if (m_fading && m_fadeSnapshot)
-            alphaBlend(dc, 0, 0, width, height, m_fadeSnapshot.dc(), 0, 0, m_fadeSnapshot.width(),
-                m_fadeSnapshot.height(), 255);
-        if (m_backgroundLayer)
-            alphaBlend(dc, 0, 0, width, height, m_backgroundLayer.dc(), 0, 0, width, height,
-                m_fading ? m_fadeAlpha : 255);
+        if (m_fade.running && m_fade.snapshot)
+            alphaBlend(dc, 0, 0, width, height, m_fade.snapshot.dc(), 0, 0, m_fade.snapshot.width(),
+                m_fade.snapshot.height(), 255);
+        if (m_layers.background)
+            alphaBlend(dc, 0, 0, width, height, m_layers.background.dc(), 0, 0, width, height,
+                m_fade.running ? m_fade.alpha : 255);
         composeControls(composed);
         refreshCaptionLayer(composed);
-        if (m_captionLayer)
-            alphaBlend(dc, 0, 0, width, height, m_captionLayer.dc(), 0, 0, width, height, 255);
+        if (m_layers.caption)
+            alphaBlend(dc, 0, 0, width, height, m_layers.caption.dc(), 0, 0, width, height, 255);
     }
-    m_composed = std::move(composed);
-    skin::setProperty(m_hwnd, skin::kPropComposedSurface, reinterpret_cast<INT_PTR>(m_composed.dc()));
+    m_layers.composed = std::move(composed);
+    skin::setProperty(m_hwnd, skin::kPropComposedSurface, reinterpret_cast<INT_PTR>(m_layers.composed.dc()));
 }
 
 void SkinWindow::composeControls(Surface& composed)
@@ -229,24 +229,24 @@ void SkinWindow::composeControls(Surface& composed)
 
 void SkinWindow::presentComposed()
 {
-    if (!m_hwnd || !m_composed)
+    if (!m_hwnd || !m_layers.composed)
         return;
     if (m_layered) {
-        updateLayered(m_hwnd, m_composed.dc());
+        updateLayered(m_hwnd, m_layers.composed.dc());
         return;
     }
     HDC dc = GetDC(m_hwnd);
     excludeChildWindows(m_hwnd, dc);
-    BitBlt(dc, 0, 0, m_composed.width(), m_composed.height(), m_composed.dc(), 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, m_layers.composed.width(), m_layers.composed.height(), m_layers.composed.dc(), 0, 0, SRCCOPY);
     ReleaseDC(m_hwnd, dc);
 }
 
 void SkinWindow::copySurfaceExcludingChildren(HDC dc)
 {
-    if (!m_composed)
+    if (!m_layers.composed)
         return;
     excludeChildWindows(m_hwnd, dc);
-    BitBlt(dc, 0, 0, m_composed.width(), m_composed.height(), m_composed.dc(), 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, m_layers.composed.width(), m_layers.composed.height(), m_layers.composed.dc(), 0, 0, SRCCOPY);
 }
 
 void SkinWindow::presentArea(const RECT& area)
@@ -254,13 +254,13 @@ void SkinWindow::presentArea(const RECT& area)
     if (!m_hwnd)
         return;
     buildComposedSurface();
-    if (m_layered || !m_composed) {
+    if (m_layered || !m_layers.composed) {
         presentComposed();
         return;
     }
     HDC dc = GetDC(m_hwnd);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    BitBlt(dc, 0, 0, m_composed.width(), m_composed.height(), m_composed.dc(), 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, m_layers.composed.width(), m_layers.composed.height(), m_layers.composed.dc(), 0, 0, SRCCOPY);
     ReleaseDC(m_hwnd, dc);
 }
 
@@ -268,7 +268,7 @@ void SkinWindow::surfacePaint(HDC paintDc)
 {
     if (m_firstShowPending) {
         // The effect plays the window's picture, so it needs one composed before it.
-        if (m_showEffect != ShowEffect::None && !GetPropA(m_hwnd, skin::kPropShowEffectPlayed)) {
+        if (m_effects.show != ShowEffect::None && !GetPropA(m_hwnd, skin::kPropShowEffectPlayed)) {
             compose();
             skin::setProperty(m_hwnd, skin::kPropShowEffectPlayed, 1);
             playShowEffect();
@@ -288,7 +288,7 @@ void SkinWindow::surfacePaint(HDC paintDc)
 
 void SkinWindow::showPaint()
 {
-    HWND parent = m_embeddedChild ? GetParent(m_hwnd) : nullptr;
+    HWND parent = m_attachment.embeddedChild ? GetParent(m_hwnd) : nullptr;
     if (parent) {
         if (SkinWindow* parentWindow = fromHandle(parent)) {
             parentWindow->buildComposedSurface();
@@ -309,7 +309,7 @@ void SkinWindow::applyWindowRegion()
     int ellipse = 0;
     if (m_skinLoaded)
         ellipse = m_skin.GetCornerRadius() - 1;
-    else if (m_border && m_roundedBorder)
+    else if (m_frame.drawn && m_frame.rounded)
         ellipse = 5;
     else
         return;
@@ -321,10 +321,10 @@ void SkinWindow::applyWindowRegion()
 
 void SkinWindow::prepareBackground()
 {
-    m_backgroundImage = m_backgroundBytes.empty() ? Surface() : Surface::fromImage(m_backgroundBytes);
+    m_layers.backgroundImage = m_background.bytes.empty() ? Surface() : Surface::fromImage(m_background.bytes);
 }
 
 bool SkinWindow::isOpaqueAt(int x, int y) const
 {
-    return (m_composed.pixel(x, y) >> 24) != 0;
+    return (m_layers.composed.pixel(x, y) >> 24) != 0;
 }
