@@ -162,7 +162,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     options.title = L"kxfix 皮肤窗口演示";
     options.iconImage = copyOf(kTickPicture.bytes());
     options.backgroundImage = gradientPicture(kWidth, kHeight);
-    options.backgroundLayout = static_cast<int>(BackgroundLayout::Stretched);
+    options.backgroundLayout = BackgroundLayout::Stretched;
     options.border = true;
     options.roundedBorder = true;
     options.borderColour = kLightBlue;

@@ -45,7 +45,7 @@ int SkinMessageBox::show(const MessageBoxRequest& request, int* checkResult)
     options.hideEffect = HideEffect::PulseAndFade;
     options.showInTaskbar = true;
     options.captionButtons = kCaptionClose;
-    options.captionButtonStyle = 0;
+    options.captionButtonStyle = CaptionButtonStyle::Standard;
     // Returns after the modal loop, once the window is gone.
     m_window.createWindow(options);
 

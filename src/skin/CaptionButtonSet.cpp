@@ -11,7 +11,7 @@ struct StyleButton {
 };
 
 // Display order, left to right.
-const StyleButton kStyle0[] = {
+const StyleButton kStandardButtons[] = {
     { kCaptionSkin, { kCaptionTextSkin, 6, 7, 8, 9 } },
     { kCaptionMenu, { kCaptionTextMenu, 11, 12, 13, 14 } },
     { kCaptionMinimise, { kCaptionTextMinimise, 15, 16, 17, 18 } },
@@ -19,7 +19,7 @@ const StyleButton kStyle0[] = {
     { kCaptionClose, { kCaptionTextClose, 27, 28, 29, 30 } },
 };
 
-const StyleButton kStyle1[] = {
+const StyleButton kAlternativeButtons[] = {
     { kCaptionSkin, { kCaptionTextSkin, 16, 17, 18, std::nullopt } },
     { kCaptionMenu, { kCaptionTextMenu, 13, 14, 15, std::nullopt } },
     { kCaptionMinimise, { kCaptionTextMinimise, 10, 11, 12, std::nullopt } },
@@ -29,26 +29,26 @@ const StyleButton kStyle1[] = {
 
 constexpr int kSmallButtonWidth = 28;
 
-int closeButtonWidth(int style)
+int closeButtonWidth(CaptionButtonStyle style)
 {
-    return style == 0 ? 42 : (style == 1 ? 39 : 0);
+    return style == CaptionButtonStyle::Standard ? 42 : (style == CaptionButtonStyle::Alternative ? 39 : 0);
 }
 
 } // namespace
 
-std::vector<CaptionButtonLook> captionButtonsFor(int mask, int style)
+std::vector<CaptionButtonLook> captionButtonsFor(int mask, CaptionButtonStyle style)
 {
     std::vector<CaptionButtonLook> buttons;
-    if (style != 0 && style != 1)
+    if (style != CaptionButtonStyle::Standard && style != CaptionButtonStyle::Alternative)
         return buttons;
     mask |= kCaptionClose;
-    for (const StyleButton& button : style == 0 ? kStyle0 : kStyle1)
+    for (const StyleButton& button : style == CaptionButtonStyle::Standard ? kStandardButtons : kAlternativeButtons)
         if (mask & button.bit)
             buttons.push_back(button.look);
     return buttons;
 }
 
-int captionStripWidth(int mask, int style)
+int captionStripWidth(int mask, CaptionButtonStyle style)
 {
     const int close = closeButtonWidth(style);
     if (close == 0)
@@ -60,7 +60,7 @@ int captionStripWidth(int mask, int style)
     return width;
 }
 
-POINT captionStripOrigin(int clientWidth, int stripWidth, int borderWidth, int style)
+POINT captionStripOrigin(int clientWidth, int stripWidth, int borderWidth, CaptionButtonStyle style)
 {
     clientWidth = limitCoordinate(clientWidth);
     stripWidth = limitCoordinate(stripWidth);
@@ -68,24 +68,24 @@ POINT captionStripOrigin(int clientWidth, int stripWidth, int borderWidth, int s
     // The frames carry a little margin of their own; without a border the strip sits flush.
     const bool bordered = borderWidth >= 1;
     const int x = clientWidth - stripWidth - borderWidth + (bordered ? 2 : 0);
-    const int rise = style == 1 ? (bordered ? 3 : 1) : (bordered ? 2 : 0);
+    const int rise = style == CaptionButtonStyle::Alternative ? (bordered ? 3 : 1) : (bordered ? 2 : 0);
     return { x, borderWidth - rise };
 }
 
-std::optional<CaptionSwapFrames> captionMaximiseFrames(int style)
+std::optional<CaptionSwapFrames> captionMaximiseFrames(CaptionButtonStyle style)
 {
-    if (style == 0)
+    if (style == CaptionButtonStyle::Standard)
         return CaptionSwapFrames { 19, 20 };
-    if (style == 1)
+    if (style == CaptionButtonStyle::Alternative)
         return CaptionSwapFrames { 4, 5 };
     return std::nullopt;
 }
 
-std::optional<CaptionSwapFrames> captionRestoreFrames(int style)
+std::optional<CaptionSwapFrames> captionRestoreFrames(CaptionButtonStyle style)
 {
-    if (style == 0)
+    if (style == CaptionButtonStyle::Standard)
         return CaptionSwapFrames { 23, 24 };
-    if (style == 1)
+    if (style == CaptionButtonStyle::Alternative)
         return CaptionSwapFrames { 7, 8 };
     return std::nullopt;
 }

@@ -106,7 +106,7 @@ public:
 
     // Background.
     void setBackground(const BackgroundChange& change);
-    void setBackgroundLayout(int layout, bool recompose = false);
+    void setBackgroundLayout(BackgroundLayout layout, bool recompose = false);
     std::int32_t backgroundColour() const { return m_background.colour; }
     int opacity() const { return m_background.opacity; }
     int borderWidth() const { return m_frame.width; }

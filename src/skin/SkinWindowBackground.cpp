@@ -50,7 +50,7 @@ void SkinWindow::setBackground(const BackgroundChange& change)
         startFade(change.fadeIntervalMs);
 }
 
-void SkinWindow::setBackgroundLayout(int layout, bool recompose)
+void SkinWindow::setBackgroundLayout(BackgroundLayout layout, bool recompose)
 {
     m_background.layout = layout;
     if (recompose && m_hwnd)

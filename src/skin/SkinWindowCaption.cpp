@@ -94,7 +94,7 @@ void SkinWindow::drawCaptionText(int width, int height, const Surface& under)
     if (under)
         alphaBlend(m_layers.caption.dc(), area.left, area.top, under.width(), under.height(), under.dc(), 0, 0,
             under.width(), under.height(), 255);
-    if (m_caption.drawTitle == 0 || text().empty())
+    if (!m_caption.drawTitle || text().empty())
         return;
 
     Graphics graphics;

@@ -11,10 +11,10 @@
 
 namespace {
 
-ImageCodec captionSprites(int style)
+ImageCodec captionSprites(CaptionButtonStyle style)
 {
     ImageCodec strip;
-    if (style == 0)
+    if (style == CaptionButtonStyle::Standard)
         strip.LoadStrip(kCaptionButtons.bytes(), 0x7F007F);
     else
         strip.LoadStrip(kCaptionButtonsAlt.bytes());

@@ -1,6 +1,7 @@
 #include "skin/SkinWindow.h"
 
 #include "core/ValueFunctions.h"
+#include "drawing/GdiplusEnums.h"
 #include "element/SkinConstants.h"
 #include "element/WindowRegistry.h"
 #include "imaging/SkinImage.h"
@@ -136,7 +137,8 @@ void SkinWindow::storeOptions(const WindowOptions& options)
 
     // A plain picture on a non-layered window fades into its own colour at the right and
     // bottom, so a window larger than the picture has no hard edge.
-    const bool placedAtTop = m_background.layout == 0 || m_background.layout == 1;
+    const bool placedAtTop
+        = m_background.layout == BackgroundLayout::TopLeft || m_background.layout == BackgroundLayout::TopRight;
     if (!m_background.bytes.empty() && placedAtTop && !m_background.isNineGrid && !m_layered) {
         const std::uint32_t colour = sampleColour(m_background.bytes);
         m_background.colour = static_cast<std::int32_t>(colour);
@@ -189,7 +191,7 @@ void SkinWindow::onCreated(HWND window)
     setCaptionFont(font);
     // A face that cannot be made falls back to 宋体, which reads better in bold.
     if (m_caption.face != L"微软雅黑")
-        m_caption.fontStyle = 1;
+        m_caption.fontStyle = flat::FontStyleBold;
 
     if (m_layered || m_frame.drawn || m_frame.rounded)
         skin::setProperty(window, skin::kPropClipRadius, 8);

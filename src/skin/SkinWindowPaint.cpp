@@ -135,7 +135,7 @@ void SkinWindow::drawBackgroundPicture(Graphics& graphics, const RECT& interior)
     const int height = m_layers.background.height();
     const Placement place = backgroundPlacement(m_background.layout, width, height, m_layers.backgroundImage.width(),
         m_layers.backgroundImage.height(), m_frame.width);
-    if (m_background.layout == static_cast<int>(BackgroundLayout::Tiled)) {
+    if (m_background.layout == BackgroundLayout::Tiled) {
         Image image;
         TextureBrush texture;
         if (image.LoadFromBytes(m_background.bytes) && texture.Create(image)) {

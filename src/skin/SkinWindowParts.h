@@ -39,17 +39,17 @@ struct CaptionLook {
     int fontStyle = 0;
     bool glow = true;
     COLORREF glowColour = 0;
-    int drawTitle = 1;
+    bool drawTitle = true;
     RECT rect{};
     ByteArray iconBytes;
-    int buttonStyle = 0;
+    CaptionButtonStyle buttonStyle = CaptionButtonStyle::Standard;
     int stripWidth = 0;
     int maximiseItem = 0;
 };
 
 struct BackgroundLook {
     ByteArray bytes;
-    int layout = 0;
+    BackgroundLayout layout = BackgroundLayout::TopLeft;
     bool isNineGrid = false;
     NineGridImage nineGrid;
     std::int32_t colour = -1;

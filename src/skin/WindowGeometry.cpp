@@ -161,11 +161,11 @@ int nextFocusTarget(const std::deque<ControlRecord>& controls, int focused)
     return first;
 }
 
-Placement backgroundPlacement(int layout, int clientWidth, int clientHeight, int imageWidth,
+Placement backgroundPlacement(BackgroundLayout layout, int clientWidth, int clientHeight, int imageWidth,
     int imageHeight, int borderWidth)
 {
     const int b = borderWidth;
-    switch (static_cast<BackgroundLayout>(layout)) {
+    switch (layout) {
     case BackgroundLayout::TopRight:
         return { clientWidth - imageWidth - b, b, imageWidth, imageHeight };
     case BackgroundLayout::Centred:

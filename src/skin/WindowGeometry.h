@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "element/WindowRegistry.h"
+#include "skin/BackgroundLayout.h"
 
 // The arithmetic of skinned windows, apart from any window: where a window opens, where its
 // caption goes, which border zone or control a point falls on, the focus order, where the
@@ -94,7 +95,7 @@ struct Placement {
 // Where the background image goes for layouts 0 top-left, 1 top-right, 2 centred,
 // 3 stretched inside the border and 4 tiled; other values act as 0. For tiles the result is
 // the texture's origin and the client size, since tiles fill the whole client.
-Placement backgroundPlacement(int layout, int clientWidth, int clientHeight, int imageWidth,
+Placement backgroundPlacement(BackgroundLayout layout, int clientWidth, int clientHeight, int imageWidth,
     int imageHeight, int borderWidth);
 
 // One frame of a window's cross-fade: a blend of old over new at `alpha`, or the plain

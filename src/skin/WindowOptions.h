@@ -9,10 +9,10 @@
 
 #include "core/Bytes.h"
 #include "imaging/NineGridImage.h"
+#include "skin/BackgroundLayout.h"
+#include "skin/CaptionButtonSet.h"
 #include "skin/EffectFrames.h"
 
-// Background layouts of a window picture.
-enum class BackgroundLayout : int { TopLeft = 0, TopRight = 1, Centred = 2, Stretched = 3, Tiled = 4 };
 
 // Caption button mask bits; close is always added.
 constexpr int kCaptionClose = 1;
@@ -34,7 +34,7 @@ struct WindowOptions {
     bool visible = true;
     std::wstring title;
     ByteArray backgroundImage;
-    int backgroundLayout = 0;
+    BackgroundLayout backgroundLayout = BackgroundLayout::TopLeft;
     // 0x00BBGGRR; -1: no fill.
     std::int32_t backgroundColour = -1;
     int opacity = 255;
@@ -54,12 +54,12 @@ struct WindowOptions {
     bool roundedBorder = false;
     ShowEffect showEffect = ShowEffect::None;
     HideEffect hideEffect = HideEffect::None;
-    int drawTitle = 1;
+    bool drawTitle = true;
     ByteArray iconImage;
     bool topmost = false;
     bool showInTaskbar = true;
     int captionButtons = 0;
-    int captionButtonStyle = 0;
+    CaptionButtonStyle captionButtonStyle = CaptionButtonStyle::Standard;
     bool extraFrame = false;
 };
 
@@ -79,7 +79,7 @@ struct BackgroundChange {
     std::optional<std::int32_t> colour;
     std::optional<int> opacity;
     std::optional<ByteArray> image;
-    std::optional<int> layout;
+    std::optional<BackgroundLayout> layout;
     // Cross-fades from the old background over ten ticks of this interval; 0 switches at once.
     UINT fadeIntervalMs = 0;
 };

@@ -93,7 +93,7 @@ struct CaptionBarWindow : testing::Test {
         WindowOptions options;
         options.width = 300;
         options.height = 100;
-        options.drawTitle = 0;
+        options.drawTitle = false;
         options.movable = false;
         handle = window.createWindow(options);
         ASSERT_NE(handle, nullptr);
@@ -286,7 +286,7 @@ TEST(CaptionBarLeave, AResizedOwnerEndsTheHoverAtOnce)
     hostOptions.parent = ownerHandle;
     hostOptions.width = 200;
     hostOptions.height = 60;
-    hostOptions.drawTitle = 0;
+    hostOptions.drawTitle = false;
     hostOptions.movable = false;
     const HWND handle = host.createWindow(hostOptions);
     ASSERT_TRUE(pumpUntil([&] { return GetPropA(handle, skin::kPropFirstShowDone) != nullptr; }, 3000));
@@ -385,7 +385,7 @@ TEST(CaptionBarLooks, TheWindowButtonsInTheirThreeStates)
     WindowOptions windowOptions;
     windowOptions.width = 180;
     windowOptions.height = 84;
-    windowOptions.drawTitle = 0;
+    windowOptions.drawTitle = false;
     windowOptions.backgroundColour = RGB(48, 112, 192);
     const HWND handle = window.createWindow(windowOptions);
     ASSERT_TRUE(pumpUntil([&] { return GetPropA(handle, skin::kPropFirstShowDone) != nullptr; }, 3000));

@@ -76,7 +76,7 @@ struct ButtonWindow : testing::Test {
         WindowOptions options;
         options.width = 300;
         options.height = 120;
-        options.drawTitle = 0;
+        options.drawTitle = false;
         options.movable = false;
         handle = window.createWindow(options);
         ASSERT_NE(handle, nullptr);
@@ -327,7 +327,7 @@ TEST(SkinButtonLooks, TheWindowComposesEveryStyleAndState)
     WindowOptions options;
     options.width = 360;
     options.height = 110;
-    options.drawTitle = 0;
+    options.drawTitle = false;
     options.movable = false;
     options.backgroundColour = RGB(240, 240, 240);
     const HWND handle = window.createWindow(options);

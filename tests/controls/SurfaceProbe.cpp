@@ -86,7 +86,7 @@ GalleryWindow::GalleryWindow(int width, int height, int opacity)
     options.height = height;
     options.backgroundColour = RGB(255, 255, 255);
     options.opacity = opacity;
-    options.drawTitle = 0;
+    options.drawTitle = false;
     options.x = 0;
     options.y = 0;
     m_handle = m_window.createWindow(options);

@@ -120,7 +120,7 @@ protected:
         WindowOptions options;
         options.width = 360;
         options.height = 230;
-        options.drawTitle = 0;
+        options.drawTitle = false;
         options.movable = false;
         options.backgroundColour = RGB(245, 245, 245);
         handle = window.createWindow(options);

@@ -148,11 +148,11 @@ void captionButtons(PropertyCheck& check, int rounds)
     for (int i = 0; i < rounds; ++i, check.count()) {
         const int mask = check.anyInt();
         const int style = check.between(-1, 3);
-        const std::vector<CaptionButtonLook> buttons = captionButtonsFor(mask, style);
-        const int width = captionStripWidth(mask, style);
+        const std::vector<CaptionButtonLook> buttons = captionButtonsFor(mask, CaptionButtonStyle(style));
+        const int width = captionStripWidth(mask, CaptionButtonStyle(style));
         check.expect((style == 0 || style == 1) == !buttons.empty(), "buttons only for styles 0 and 1", style);
         check.expect(width >= 0 && (width == 0) == buttons.empty(), "a strip as wide as its buttons", width);
-        captionStripOrigin(check.anyInt(), width, check.anyInt(), style);
+        captionStripOrigin(check.anyInt(), width, check.anyInt(), CaptionButtonStyle(style));
     }
 }
 

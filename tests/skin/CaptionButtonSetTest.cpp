@@ -35,11 +35,11 @@ TEST(CaptionButtonSet, ButtonsWidthsAndPlacesFollowMaskAndStyle)
         { kAllButtons, -1, 0, {} },
     };
     for (const auto& set : sets) {
-        EXPECT_EQ(captionStripWidth(set.mask, set.style), set.width) << set.mask << "/" << set.style;
-        EXPECT_EQ(textsOf(captionButtonsFor(set.mask, set.style)), set.texts) << set.mask << "/" << set.style;
+        EXPECT_EQ(captionStripWidth(set.mask, CaptionButtonStyle(set.style)), set.width) << set.mask << "/" << set.style;
+        EXPECT_EQ(textsOf(captionButtonsFor(set.mask, CaptionButtonStyle(set.style))), set.texts) << set.mask << "/" << set.style;
     }
     // Style 1 has no disabled frames; its close button leads the strip.
-    const CaptionButtonLook close = captionButtonsFor(0, 1).front();
+    const CaptionButtonLook close = captionButtonsFor(0, CaptionButtonStyle::Alternative).front();
     EXPECT_EQ(close.normalFrame, 1);
     EXPECT_FALSE(close.disabledFrame.has_value());
 
@@ -55,7 +55,7 @@ TEST(CaptionButtonSet, ButtonsWidthsAndPlacesFollowMaskAndStyle)
         { 500, 42, 1, 0, { 459, -1 } },
     };
     for (const auto& place : places) {
-        const POINT origin = captionStripOrigin(place.clientWidth, place.stripWidth, place.border, place.style);
+        const POINT origin = captionStripOrigin(place.clientWidth, place.stripWidth, place.border, CaptionButtonStyle(place.style));
         EXPECT_EQ(origin.x, place.origin.x) << place.stripWidth << "/" << place.border << "/" << place.style;
         EXPECT_EQ(origin.y, place.origin.y) << place.stripWidth << "/" << place.border << "/" << place.style;
     }

@@ -92,11 +92,11 @@ struct CaptionWindow {
         options.width = 300;
         options.height = 120;
         options.backgroundColour = background;
-        options.drawTitle = 0;
+        options.drawTitle = false;
         options.movable = false;
         options.border = border;
         options.captionButtons = mask;
-        options.captionButtonStyle = style;
+        options.captionButtonStyle = CaptionButtonStyle(style);
         handle = window.createWindow(options);
         pumpUntil([this] { return GetPropA(handle, skin::kPropFirstShowDone) != nullptr; }, 3000);
     }
@@ -137,7 +137,7 @@ TEST(CaptionButtons, StripGeometryItemsAndMinimumSizeFollowTheMask)
         ASSERT_EQ(shown.window.borderWidth(), c.borderWidth);
         RECT client {};
         GetClientRect(shown.handle, &client);
-        const POINT origin = captionStripOrigin(client.right, c.stripWidth, c.borderWidth, c.style);
+        const POINT origin = captionStripOrigin(client.right, c.stripWidth, c.borderWidth, CaptionButtonStyle(c.style));
         const RECT strip = stripRect(shown.window);
         EXPECT_EQ(strip.left, origin.x);
         EXPECT_EQ(strip.top, origin.y);
@@ -189,8 +189,8 @@ TEST(CaptionButtons, StripFollowsTheRightEdgeAfterAResize)
             CaptionWindow shown(kAllButtons, style, border);
             ASSERT_NE(shown.handle, nullptr);
             SetWindowPos(shown.handle, nullptr, 0, 0, 460, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-            const int width = captionStripWidth(kAllButtons, style);
-            const POINT origin = captionStripOrigin(460, width, shown.window.borderWidth(), style);
+            const int width = captionStripWidth(kAllButtons, CaptionButtonStyle(style));
+            const POINT origin = captionStripOrigin(460, width, shown.window.borderWidth(), CaptionButtonStyle(style));
             const RECT strip = stripRect(shown.window);
             EXPECT_EQ(strip.left, origin.x) << border << "/" << style;
             EXPECT_EQ(strip.top, origin.y) << border << "/" << style;
@@ -257,7 +257,7 @@ TEST(CaptionButtons, MaximiseTurnsIntoRestoreAndBack)
     GetClientRect(shown.handle, &client);
     const RECT area = workArea();
     EXPECT_EQ(client.right, area.right - area.left);
-    EXPECT_EQ(stripRect(shown.window).left, captionStripOrigin(client.right, 154, 0, 0).x);
+    EXPECT_EQ(stripRect(shown.window).left, captionStripOrigin(client.right, 154, 0, CaptionButtonStyle::Standard).x);
 
     // The same button, now at the new right edge, restores.
     click(shown.handle, centreOf(itemInWindow(shown.window, item)));
@@ -268,7 +268,7 @@ TEST(CaptionButtons, MaximiseTurnsIntoRestoreAndBack)
     RECT after {};
     GetWindowRect(shown.handle, &after);
     EXPECT_EQ(after.right - after.left, before.right - before.left);
-    EXPECT_EQ(stripRect(shown.window).left, captionStripOrigin(after.right - after.left, 154, 0, 0).x);
+    EXPECT_EQ(stripRect(shown.window).left, captionStripOrigin(after.right - after.left, 154, 0, CaptionButtonStyle::Standard).x);
 
     // Back from the taskbar, a window minimised while maximised is maximised again, and its
     // button still offers restore.
@@ -394,7 +394,7 @@ TEST(CaptionButtons, StripComesAndGoesWithItsWindow)
     for (int round = 0; round < 12; ++round) {
         WindowOptions options;
         options.captionButtons = round % 2 ? kAllButtons : 0;
-        options.captionButtonStyle = round % 3 == 2 ? 1 : 0;
+        options.captionButtonStyle = round % 3 == 2 ? CaptionButtonStyle::Alternative : CaptionButtonStyle::Standard;
         const HWND handle = window.createWindow(options);
         ASSERT_NE(handle, nullptr);
         EXPECT_GT(window.captionButtons().id(), 0);

@@ -31,9 +31,9 @@ WindowOptions halvesOptions(int hideEffect)
     options.y = 50;
     options.width = 320;
     options.height = 150;
-    options.drawTitle = 0;
+    options.drawTitle = false;
     options.backgroundImage = makePng(320, 150, [](int, int y) { return y < 75 ? 0xFFFF0000u : 0xFF0000FFu; });
-    options.backgroundLayout = static_cast<int>(BackgroundLayout::Stretched);
+    options.backgroundLayout = BackgroundLayout::Stretched;
     options.hideEffect = HideEffect(hideEffect);
     return options;
 }
@@ -276,7 +276,7 @@ TEST(EffectLifetime, HundredWindowsWithEveryEffectLeaveNothingBehind)
         WindowOptions options = boxOptions(i % 10 + 1, i % 11 + 1);
         options.width = 60;
         options.height = 40;
-        options.drawTitle = 0;
+        options.drawTitle = false;
         options.captionButtons = 0;
         // Every fourth window is not layered and casts a shadow.
         if (i % 4 == 3) {

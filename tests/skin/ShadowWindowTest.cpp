@@ -28,7 +28,7 @@ struct ShadowedWindow {
         options.layered = false;
         options.frameImage = &frame;
         options.backgroundColour = RGB(240, 240, 240);
-        options.drawTitle = 0;
+        options.drawTitle = false;
         handle = openAndShow(window, options);
         shadow = static_cast<HWND>(GetPropA(handle, skin::kPropShadowWindow));
     }

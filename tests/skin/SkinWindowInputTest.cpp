@@ -25,9 +25,9 @@ struct TileWindow : testing::Test {
         WindowOptions options;
         options.width = 300;
         options.height = 200;
-        options.drawTitle = 0;
+        options.drawTitle = false;
         // No caption strip: the cases number, tab through and hover their own tiles only.
-        options.captionButtonStyle = -1;
+        options.captionButtonStyle = CaptionButtonStyle::None;
         handle = window.createWindow(options);
         ASSERT_NE(handle, nullptr);
         SetForegroundWindow(handle);

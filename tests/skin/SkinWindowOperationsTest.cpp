@@ -21,7 +21,7 @@ WindowOptions small(int x, int y)
     options.y = y;
     options.width = 120;
     options.height = 80;
-    options.drawTitle = 0;
+    options.drawTitle = false;
     return options;
 }
 
@@ -71,7 +71,7 @@ TEST(SkinWindowOperations, LayeredTopmostAndCursorChangeTheRealWindow)
     // Under Wine an owned always-on-top tooltip, such as the caption strip's, keeps its owner
     // from becoming topmost; a window without the strip shows what setTopmost does.
     WindowOptions options = small(10, 10);
-    options.captionButtonStyle = -1;
+    options.captionButtonStyle = CaptionButtonStyle::None;
     const HWND handle = window.createWindow(options);
     window.setLayered(false);
     EXPECT_FALSE(GetWindowLongPtrW(handle, GWL_EXSTYLE) & WS_EX_LAYERED);

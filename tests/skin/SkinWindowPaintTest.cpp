@@ -76,7 +76,7 @@ TEST(SkinWindowPaint, ColourBorderAndRoundedCornersOnTheComposedSurface)
     options.border = true;
     options.borderColour = RGB(255, 0, 0);
     options.roundedBorder = true;
-    options.drawTitle = 0;
+    options.drawTitle = false;
     ShownWindow shown(options);
     // Fill in the middle; the border lines over it leave it opaque.
     EXPECT_EQ(shown.pixel(100, 50), 0xFF0000FFu);
@@ -98,7 +98,7 @@ TEST(SkinWindowPaint, BorderLineAlphasWithoutFill)
     options.height = 80;
     options.border = true;
     options.borderColour = RGB(0, 255, 0);
-    options.drawTitle = 0;
+    options.drawTitle = false;
     ShownWindow shown(options);
     // Outer line: border colour at 50; second: black 100 then border 150; third: white 100.
     const std::uint32_t outer = shown.pixel(60, 0);
@@ -129,9 +129,9 @@ TEST(SkinWindowPaint, BackgroundPictureLayoutsAndOpacity)
         options.width = 100;
         options.height = 80;
         options.backgroundImage = picture;
-        options.backgroundLayout = c.layout;
+        options.backgroundLayout = BackgroundLayout(c.layout);
         options.opacity = 128;
-        options.drawTitle = 0;
+        options.drawTitle = false;
         ShownWindow shown(options);
         EXPECT_NEAR(static_cast<int>(alphaOf(shown.pixel(c.inside.x, c.inside.y))), 128, 2) << c.layout;
         if (c.outside.x >= 0) {
@@ -145,7 +145,7 @@ TEST(SkinWindowPaint, ControlsAreComposedAtTheirRectangles)
     WindowOptions options;
     options.width = 200;
     options.height = 100;
-    options.drawTitle = 0;
+    options.drawTitle = false;
     ShownWindow shown(options);
     TestTile tile(RGB(0, 200, 0));
     tile.create(shown.handle, 50, 40, 30, 20, true);
@@ -163,7 +163,7 @@ TEST(SkinWindowPaint, CrossFadeTakesTenTicks)
     options.width = 60;
     options.height = 40;
     options.backgroundColour = RGB(255, 0, 0);
-    options.drawTitle = 0;
+    options.drawTitle = false;
     ShownWindow shown(options);
     BackgroundChange change;
     change.colour = RGB(0, 0, 255);
@@ -270,7 +270,7 @@ TEST(SkinWindowPaint, WindowPictureIsAScaledPng)
     options.width = 100;
     options.height = 60;
     options.backgroundColour = RGB(10, 200, 30);
-    options.drawTitle = 0;
+    options.drawTitle = false;
     ShownWindow shown(options);
     const ByteArray picture = shown.window.windowPicture(50, 30);
     Bitmap decoded;

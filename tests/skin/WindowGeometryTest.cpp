@@ -355,7 +355,7 @@ TEST(BackgroundPlacement, EachLayoutPlacesTheImage)
         { 2, 301, 203, { 0, -1, 301, 203 } },
     };
     for (const Case& c : cases) {
-        const Placement p = backgroundPlacement(c.layout, 300, 200, c.imageWidth, c.imageHeight, 4);
+        const Placement p = backgroundPlacement(BackgroundLayout(c.layout), 300, 200, c.imageWidth, c.imageHeight, 4);
         EXPECT_TRUE(p == c.expected) << "layout " << c.layout << " gives (" << p.x << "," << p.y
                                      << "," << p.width << "," << p.height << ")";
     }
