@@ -1,5 +1,6 @@
 #include "skin/SkinWindow.h"
 
+#include "core/Win32Handles.h"
 #include "drawing/Bitmap.h"
 #include "drawing/Colour.h"
 #include "drawing/Font.h"
@@ -136,12 +137,11 @@ void SkinWindow::drawCaptionIcon(Graphics& graphics)
     if (!icon.LoadFromBytes(m_caption.iconBytes))
         return;
     if (icon.GetRawFormat() == kIconFormat) {
-        HICON handle = icon.GetHICON();
+        const UniqueIcon handle(icon.GetHICON());
         if (!handle)
             return;
         graphics.Flush(flat::FlushIntentionSync);
-        DrawIconEx(m_layers.background.dc(), x, y, handle, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
-        DestroyIcon(handle);
+        DrawIconEx(m_layers.background.dc(), x, y, handle.get(), kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
         return;
     }
     graphics.DrawImage(icon, static_cast<float>(x), static_cast<float>(y), static_cast<float>(kIconSize),

@@ -1,6 +1,7 @@
 #include "skin/SkinWindow.h"
 
 #include "drawing/Colour.h"
+#include "drawing/GdiHandles.h"
 #include "drawing/Graphics.h"
 #include "drawing/GraphicsPath.h"
 #include "drawing/Image.h"
@@ -200,10 +201,10 @@ void SkinWindow::composeControls(Surface& composed)
     const auto border = static_cast<int>(skin::property(m_hwnd, skin::kPropClipBorder));
     const auto radius = static_cast<int>(skin::property(m_hwnd, skin::kPropClipRadius));
     HDC dc = composed.dc();
-    HRGN clip = CreateRoundRectRgn(border, border, composed.width() - border + 1, composed.height() - border + 1,
-        radius, radius);
-    SelectClipRgn(dc, clip);
-    DeleteObject(clip);
+    const ClipGuard clip = clipTo(dc,
+        UniqueRegion(CreateRoundRectRgn(
+            border, border, composed.width() - border + 1, composed.height() - border + 1, radius, radius))
+            .get());
     for (const ControlRecord& control : entry->controls) {
         if (!control.inUse() || !control.visible || !control.surface)
             continue;
@@ -224,7 +225,6 @@ void SkinWindow::composeControls(Surface& composed)
         alphaBlend(dc, bounds.left, bounds.top, picture.width(), picture.height(), picture.dc(), 0, 0,
             picture.width(), picture.height(), 255);
     }
-    SelectClipRgn(dc, nullptr);
 }
 
 void SkinWindow::presentComposed()
@@ -235,10 +235,7 @@ void SkinWindow::presentComposed()
         updateLayered(m_hwnd, m_layers.composed.dc());
         return;
     }
-    HDC dc = GetDC(m_hwnd);
-    excludeChildWindows(m_hwnd, dc);
-    BitBlt(dc, 0, 0, m_layers.composed.width(), m_layers.composed.height(), m_layers.composed.dc(), 0, 0, SRCCOPY);
-    ReleaseDC(m_hwnd, dc);
+    copySurfaceExcludingChildren(windowDc(m_hwnd).get());
 }
 
 void SkinWindow::copySurfaceExcludingChildren(HDC dc)
@@ -258,10 +255,10 @@ void SkinWindow::presentArea(const RECT& area)
         presentComposed();
         return;
     }
-    HDC dc = GetDC(m_hwnd);
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    BitBlt(dc, 0, 0, m_layers.composed.width(), m_layers.composed.height(), m_layers.composed.dc(), 0, 0, SRCCOPY);
-    ReleaseDC(m_hwnd, dc);
+    const WindowDc dc = windowDc(m_hwnd);
+    IntersectClipRect(dc.get(), area.left, area.top, area.right, area.bottom);
+    BitBlt(dc.get(), 0, 0, m_layers.composed.width(), m_layers.composed.height(), m_layers.composed.dc(), 0, 0,
+        SRCCOPY);
 }
 
 void SkinWindow::surfacePaint(HDC paintDc)
@@ -313,10 +310,10 @@ void SkinWindow::applyWindowRegion()
         ellipse = 5;
     else
         return;
-    HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, ellipse, ellipse);
-    // The system owns the region from here on.
-    if (!SetWindowRgn(m_hwnd, region, TRUE))
-        DeleteObject(region);
+    UniqueRegion region(CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, ellipse, ellipse));
+    // The system owns the region once it has taken it.
+    if (region && SetWindowRgn(m_hwnd, region.get(), TRUE))
+        region.release();
 }
 
 void SkinWindow::prepareBackground()
