@@ -172,6 +172,8 @@ private:
     void disableThreadWindows();
     void releaseDisabledWindows();
     bool attachExisting(HWND window, const WindowOptions& options, bool child);
+    // The registry index for a window being skinned: its old record when that is free.
+    int takeRecordFor(HWND window);
     void storeOptions(const WindowOptions& options);
     void fullCleanup();
     void removeProperties();

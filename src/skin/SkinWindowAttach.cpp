@@ -14,6 +14,22 @@ bool SkinWindow::skinExistingChild(HWND window, const WindowOptions& options)
     return attachExisting(window, options, true);
 }
 
+int SkinWindow::takeRecordFor(HWND window)
+{
+    WindowRegistry& registry = WindowRegistry::instance();
+    int index = registryIndexOf(window);
+    if (!registry.record(index))
+        index = static_cast<int>(skin::property(window, skin::kPropHostIndex));
+    // A record named by a stale or foreign property is taken over only when nobody holds it.
+    WindowRecord* reused = registry.record(index);
+    if (!reused || !reused->free)
+        return registry.acquire(this);
+    reused->clearLists();
+    reused->free = false;
+    reused->object = this;
+    return index;
+}
+
 bool SkinWindow::attachExisting(HWND window, const WindowOptions& options, bool child)
 {
     if (m_hwnd || !IsWindow(window))
@@ -22,19 +38,7 @@ bool SkinWindow::attachExisting(HWND window, const WindowOptions& options, bool 
     // A live framework window is skinned already.
     if (registry.recordOf(window))
         return false;
-    int index = registryIndexOf(window);
-    if (!registry.record(index))
-        index = static_cast<int>(skin::property(window, skin::kPropHostIndex));
-    // A record named by a stale or foreign property is taken over only when nobody holds it.
-    WindowRecord* reused = registry.record(index);
-    if (reused && reused->free) {
-        reused->clearLists();
-        reused->free = false;
-        reused->object = this;
-    } else {
-        index = registry.acquire(this);
-    }
-    setId(index);
+    setId(takeRecordFor(window));
     if (!m_className.empty())
         UnregisterClassW(m_className.c_str(), GetModuleHandleW(nullptr));
     m_className.clear();

@@ -17,6 +17,18 @@ constexpr DWORD kModalMark = 0x40;
 constexpr DWORD kModalStyle = kModalMark | WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU;
 constexpr DWORD kHiddenStyle = WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU;
 
+DWORD extendedStyle(const WindowOptions& options, bool layered)
+{
+    DWORD style = options.showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+    if (layered)
+        style |= WS_EX_LAYERED;
+    if (options.clickThrough)
+        style |= WS_EX_TRANSPARENT;
+    if (options.topmost)
+        style |= WS_EX_TOPMOST;
+    return style;
+}
+
 }  // namespace
 
 LRESULT CALLBACK SkinWindow::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
@@ -64,14 +76,6 @@ HWND SkinWindow::createWindow(const WindowOptions& options)
     const bool frameLoaded = options.frameImage && options.frameImage->IsLoaded();
     m_frame.width = frameLoaded ? options.frameImage->GetShadowWidth() : (options.border ? 2 : 0);
 
-    DWORD exStyle = options.showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
-    if (m_layered)
-        exStyle |= WS_EX_LAYERED;
-    if (options.clickThrough)
-        exStyle |= WS_EX_TRANSPARENT;
-    if (options.topmost)
-        exStyle |= WS_EX_TOPMOST;
-
     const int index = WindowRegistry::instance().acquire(this);
     setId(index);
     m_className = skin::kWindowClassPrefix + numberToText(index);
@@ -87,7 +91,7 @@ HWND SkinWindow::createWindow(const WindowOptions& options)
         disableThreadWindows();
         style = kModalStyle;
     }
-    const HWND created = CreateWindowExW(exStyle, m_className.c_str(), options.title.c_str(), style, origin.x,
+    const HWND created = CreateWindowExW(extendedStyle(options, m_layered), m_className.c_str(), options.title.c_str(), style, origin.x,
         origin.y, options.width, options.height, m_attachment.parent, nullptr, module, this);
     if (!created) {
         // Nothing would ever close the window that re-enables the others or frees the record.
