@@ -171,12 +171,20 @@ TEST(MessageBoxLayoutParts, ThreeButtonsAndCheckBoxInAWideTallBox)
         { 600, 201 }, MessageBoxStyle::decode(MB_YESNOCANCEL), MessageBoxLayout::checkBoxWidth(301));
     EXPECT_FALSE(l.icon);
     EXPECT_EQ(text(l.bottomBar), text({ 1, 161, 599, 200 }));
-    const int lefts[] = { 344, 426, 508 };
+    // The buttons keep the bar's right margin of a one-button box, stand 2 pixels apart left
+    // to right, and the check box ends before the first.
+    const int barWidth = l.bottomBar.right - l.bottomBar.left;
     ASSERT_EQ(l.buttons.size(), 3u);
-    for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(text(l.buttons[i]), text({ lefts[i], 9, lefts[i] + 80, 34 }));
+    EXPECT_EQ(barWidth - l.buttons.back().right, 319 - 309);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(text(l.buttons[i]), text({ l.buttons[i].left, 9, l.buttons[i].left + 80, 34 }));
+        if (i > 0) {
+            EXPECT_EQ(l.buttons[i].left - l.buttons[i - 1].right, 2);
+        }
+    }
     ASSERT_TRUE(l.checkBox);
     EXPECT_EQ(text(*l.checkBox), text({ 10, 9, 331, 34 }));
+    EXPECT_LT(l.checkBox->right, l.buttons.front().left);
     // (201 - 122) / 2 + 25 = 64.5, truncated.
     const MessageBoxLayout withIcon = MessageBoxLayout::arrange({ 600, 201 }, MessageBoxStyle::decode(MB_ICONHAND), {});
     EXPECT_EQ(withIcon.icon->top, 64);
