@@ -14,9 +14,10 @@
 #include "core/Bytes.h"
 #include "drawing/Surface.h"
 #include "imaging/NineGridImage.h"
+#include "skin/BackgroundLayout.h"
+#include "skin/CaptionButtonSet.h"
 #include "skin/EffectFrames.h"
 #include "skin/WindowGeometry.h"
-#include "skin/WindowOptions.h"
 
 // How the window came to be and what it is tied to.
 struct WindowAttachment {
