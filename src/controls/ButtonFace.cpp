@@ -1,6 +1,7 @@
 #include "controls/ButtonFace.h"
 
 #include "controls/ButtonFaceLayout.h"
+#include "controls/SystemFace.h"
 #include "drawing/Bitmap.h"
 #include "drawing/Colour.h"
 #include "drawing/Font.h"
@@ -42,6 +43,8 @@ public:
         , m_box { face.rect.left, face.rect.top, face.rect.right - face.rect.left, face.rect.bottom - face.rect.top }
         , m_look(faceLook(face.hot, face.pressed, face.disabled, face.checked, face.checkedPressed))
     {
+        if (face.system)
+            m_system = systemFaceLook(*face.system, m_look, face.disabled);
     }
 
     void paintImageStyle();
@@ -50,6 +53,7 @@ public:
 
 private:
     bool drawSkin(int state);
+    void paintSystemImage();
     void paintNormal(void (FacePainter::*paint)(), bool hotOver);
     void paintNormalColour();
     void paintPlainFlat();
@@ -68,6 +72,7 @@ private:
     const ButtonFace& m_face;
     FaceBox m_box;
     FaceLook m_look;
+    SystemFaceLook m_system;
 };
 
 void FacePainter::path(GraphicsPath& shape, int dx, int dy, int dw, int dh, int corner) const
@@ -119,6 +124,10 @@ bool FacePainter::drawSkin(int state)
 
 void FacePainter::paintImageStyle()
 {
+    if (m_face.system) {
+        paintSystemImage();
+        return;
+    }
     const int state = imageStateFor(m_face.hot, m_face.pressed, m_face.disabled, m_face.checked, m_face.checkedPressed);
     if (!drawSkin(state)) {
         const ByteArray* images[]
@@ -133,6 +142,25 @@ void FacePainter::paintImageStyle()
         return;
     TextLook look;
     look.colour = m_face.textColour;
+    look.fontStyle = m_face.fontStyle;
+    look.alignment = styledAlignment(m_face.alignment);
+    look.trimming = flat::StringTrimmingEllipsisCharacter;
+    drawText(m_face.caption, captionOnImageBox(m_box), look);
+}
+
+// The normal picture's shape, as the hot and pressed pictures may carry a plate of their own.
+void FacePainter::paintSystemImage()
+{
+    paintSystemFace(m_graphics, m_box, m_system);
+    Bitmap image;
+    if (!m_face.normalImage.empty() && image.LoadFromBytes(m_face.normalImage)) {
+        const FaceSize size = fitInto({ image.GetWidth(), image.GetHeight() }, { m_box.width, m_box.height });
+        drawSilhouette(m_graphics, image, { m_box.x, m_box.y, size.width, size.height }, m_system.ink);
+    }
+    if (!m_face.captionOnImage)
+        return;
+    TextLook look;
+    look.colour = m_system.ink;
     look.fontStyle = m_face.fontStyle;
     look.alignment = styledAlignment(m_face.alignment);
     look.trimming = flat::StringTrimmingEllipsisCharacter;
@@ -154,6 +182,10 @@ void FacePainter::paintNormal(void (FacePainter::*paint)(), bool hotOver)
 
 void FacePainter::paintBackground()
 {
+    if (m_face.system) {
+        paintSystemFace(m_graphics, m_box, m_system);
+        return;
+    }
     if (m_face.skin && m_face.skin->IsLoaded()) {
         m_graphics.SetSmoothingMode(flat::SmoothingModeAntiAlias);
         m_graphics.SetPixelOffsetMode(flat::PixelOffsetModeHighQuality);
@@ -260,7 +292,7 @@ void FacePainter::drawText(const std::wstring& text, const FaceBox& box, const T
     format.SetHotkeyPrefix(flat::HotkeyPrefixShow);
     const RectF layout(static_cast<float>(box.x), static_cast<float>(box.y), static_cast<float>(box.width),
         static_cast<float>(box.height));
-    if (m_face.glow) {
+    if (m_face.glow && !m_face.system) {
         GlowTextStyle style;
         style.glowSize = m_face.glowSize;
         style.face = m_face.face;
@@ -272,7 +304,8 @@ void FacePainter::drawText(const std::wstring& text, const FaceBox& box, const T
     }
     Font font;
     SolidBrush brush;
-    if (font.Create(m_face.face, m_face.size, look.fontStyle) && brush.Create(toArgb(look.colour, kTextAlpha)))
+    const std::uint32_t alpha = m_face.system ? 255 : kTextAlpha;
+    if (font.Create(m_face.face, m_face.size, look.fontStyle) && brush.Create(toArgb(look.colour, alpha)))
         m_graphics.DrawString(text, font, brush, layout, format);
 }
 
@@ -287,7 +320,9 @@ void FacePainter::paintCaption()
         look.alignment = styledAlignment(m_face.alignment);
         look.colour = m_face.textColour;
         look.fontStyle = m_face.fontStyle;
-        if (m_face.disabled) {
+        if (m_face.system) {
+            look.colour = m_system.ink;
+        } else if (m_face.disabled) {
             look.colour = m_face.disabledTextColour;
         } else if (m_face.style == FaceStyle::Plain) {
             look.alignment = plainAlignment(m_face.plainAlignment);
@@ -303,7 +338,7 @@ void FacePainter::paintCaption()
     IconPlacement placement;
     TextLook look;
     // Beside an icon the caption keeps its colour; the disabled icon shows the state.
-    look.colour = m_face.textColour;
+    look.colour = m_face.system ? m_system.ink : m_face.textColour;
     look.fontStyle = m_face.fontStyle;
     if (m_face.caption.empty()) {
         placement = placeIconOnly(m_box, own);

@@ -8,6 +8,7 @@
 
 class Graphics;
 class NineGridImage;
+struct SystemColours;
 
 enum class FaceStyle : int { Plain = 0, Colour = 1, Images = 2 };
 
@@ -56,6 +57,9 @@ struct ButtonFace {
     COLORREF secondColour = 0xFFFFFF;
     // Neither sets nor resets the graphics' clip.
     bool keepClip = false;
+    // Drawn in these colours instead of the skin, the painted looks, the pictures' colours
+    // and the glow; not owned.
+    const SystemColours* system = nullptr;
 };
 
 // Paints the face. Unless keepClip is set, clips to the face while painting and reports the

@@ -225,6 +225,7 @@ Surface CaptionButtonBar::renderItem(int index, bool hot, bool pressed) const
     face.glowColour = font().glowColour;
     face.glowSize = font().glowSize;
     face.captionOnImage = true;
+    face.system = m_system ? &*m_system : nullptr;
     paintButtonFace(graphics, face);
     graphics.Delete();
     GdiFlush();
@@ -268,6 +269,13 @@ void CaptionButtonBar::drawItem(int index, bool present, bool fade, bool hot, bo
     copyIntoSurface(picture, rect);
     if (present || fade)
         this->present();
+}
+
+void CaptionButtonBar::setSystemColours(const std::optional<SystemColours>& colours, bool present)
+{
+    m_system = colours;
+    if (record())
+        redraw(present ? skin::RedrawReason::Present : skin::RedrawReason::Render);
 }
 
 void CaptionButtonBar::redraw(skin::RedrawReason reason)

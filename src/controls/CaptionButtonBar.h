@@ -108,6 +108,8 @@ public:
     // The enabled item under a point in window client coordinates, or 0.
     int itemAt(int x, int y) const;
     void setClickCallback(ClickCallback callback) { m_clickCallback = std::move(callback); }
+    // Each item shows its normal frame's shape on a system face.
+    void setSystemColours(const std::optional<SystemColours>& colours, bool present = true) override;
 
     void redraw(skin::RedrawReason reason) override;
     // The item's face as drawItem paints it.
@@ -151,4 +153,5 @@ private:
     bool m_checkMode = false;
     bool m_vertical = false;
     SIZE m_hoverSize {};
+    std::optional<SystemColours> m_system;
 };

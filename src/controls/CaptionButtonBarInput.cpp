@@ -114,4 +114,5 @@ void CaptionButtonBar::resetBar()
     m_checkMode = false;
     m_vertical = false;
     m_hoverSize = {};
+    m_system.reset();
 }

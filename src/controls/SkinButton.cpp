@@ -1,6 +1,8 @@
 #include "controls/SkinButton.h"
 
 #include "controls/FocusRing.h"
+#include "controls/SystemFace.h"
+#include "drawing/Colour.h"
 #include "drawing/Graphics.h"
 #include "drawing/Image.h"
 #include "element/SkinConstants.h"
@@ -126,6 +128,7 @@ ButtonFace SkinButton::face(bool hot, bool pressed) const
     f.glowSize = font().glowSize;
     f.plainFace = m_plainFace && !hot && !pressed;
     f.secondColour = m_secondColour;
+    f.system = m_system ? &*m_system : nullptr;
     return f;
 }
 
@@ -136,10 +139,16 @@ void SkinButton::paint(Surface& surface, bool hot, bool pressed) const
         return;
     graphics.SetTextRenderingHint(flat::TextRenderingHintAntiAliasGridFit);
     paintButtonFace(graphics, face(hot, pressed));
-    // Keyboard users must see which button Space presses.
-    if (showsFocusMark() && !disabled())
-        drawFocusRing(graphics, RectF(kFocusInset, kFocusInset, static_cast<float>(width() - 2 * kFocusInset - 1),
-                                    static_cast<float>(height() - 2 * kFocusInset - 1)));
+    // Keyboard users must see which button Space presses, also on a system face of any colour.
+    if (!showsFocusMark() || disabled())
+        return;
+    const std::uint32_t ring = m_system
+        ? toArgb(systemFaceLook(*m_system, faceLook(hot, pressed, false, false, false), false).ink)
+        : kFocusRingArgb;
+    drawFocusRing(graphics,
+        RectF(kFocusInset, kFocusInset, static_cast<float>(width() - 2 * kFocusInset - 1),
+            static_cast<float>(height() - 2 * kFocusInset - 1)),
+        ring);
 }
 
 void SkinButton::redraw(skin::RedrawReason reason)
@@ -190,6 +199,13 @@ void SkinButton::setColours(COLORREF colour, std::optional<COLORREF> secondColou
     m_secondColour = secondColour.value_or(colour);
     if (record())
         redraw(skin::RedrawReason::Present);
+}
+
+void SkinButton::setSystemColours(const std::optional<SystemColours>& colours, bool present)
+{
+    m_system = colours;
+    if (record())
+        redraw(present ? skin::RedrawReason::Present : skin::RedrawReason::Render);
 }
 
 void SkinButton::placeToolTip(const RECT& rect)
@@ -266,4 +282,5 @@ void SkinButton::resetButton()
     m_pressedImage.clear();
     m_disabledImage.clear();
     m_hot = false;
+    m_system.reset();
 }

@@ -81,6 +81,7 @@ public:
         std::optional<ByteArray> pressed = std::nullopt, std::optional<ByteArray> disabled = std::nullopt);
     void setColours(COLORREF colour, std::optional<COLORREF> secondColour = std::nullopt);
     COLORREF colour() const { return m_colour; }
+    void setSystemColours(const std::optional<SystemColours>& colours, bool present = true) override;
 
     FaceStyle style() const { return m_style; }
     bool hot() const { return m_hot; }
@@ -112,6 +113,7 @@ private:
     ByteArray m_pressedImage;
     ByteArray m_disabledImage;
     bool m_hot = false;
+    std::optional<SystemColours> m_system;
     ToolTip m_toolTip;
     std::wstring m_toolTipText;
 };

@@ -84,6 +84,15 @@ void SkinPanel::setGradient(int direction, COLORREF colour1, int alpha1, COLORRE
         this->redraw(skin::RedrawReason::Present);
 }
 
+void SkinPanel::setFill(std::int32_t colour, int alpha, bool redraw)
+{
+    m_look.gradientOn = false;
+    m_look.fillColour = colour;
+    m_look.fillAlpha = alpha;
+    if (redraw)
+        this->redraw(skin::RedrawReason::Present);
+}
+
 void SkinPanel::onDestroying()
 {
     m_look = Look {};

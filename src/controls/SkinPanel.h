@@ -51,6 +51,8 @@ public:
     // Fills with a gradient instead of the solid fill from now on; see panelGradient for the
     // directions.
     void setGradient(int direction, COLORREF colour1, int alpha1, COLORREF colour2, int alpha2, bool redraw = false);
+    // A solid fill from now on, in place of the gradient; -1: none.
+    void setFill(std::int32_t colour, int alpha, bool redraw = false);
 
     // Draws the panel at (0, 0) of `graphics`.
     void draw(Graphics& graphics);

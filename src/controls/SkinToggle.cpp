@@ -283,4 +283,5 @@ void SkinToggle::resetToggle()
     m_onImage.clear();
     m_offImage.clear();
     m_pressed = false;
+    m_system.reset();
 }

@@ -109,6 +109,9 @@ public:
     // Stores the value (anything but 0 is 1) and shows it; a glyph check box animates.
     void setValue(int value) override;
 
+    // The toggle buttons and the glyph check box; round indicators and switches keep their looks.
+    void setSystemColours(const std::optional<SystemColours>& colours, bool present = true) override;
+
     bool showsFocus() const { return m_showFocus; }
     void setShowFocus(bool show) { m_showFocus = show; }
 
@@ -139,6 +142,7 @@ private:
 
     void paintFace(Graphics& graphics, const RECT& face, bool hot, bool pressed) const;
     void paintGlyphCheckBox(Graphics& graphics, const RECT& face, bool hot, bool animating, int frame) const;
+    void paintSystemCheckBox(Graphics& graphics, const RECT& face, bool hot) const;
     void paintGlyphCaption(Graphics& graphics, const RECT& face) const;
     void paintRoundIndicator(Graphics& graphics, const RECT& face, bool hot, bool pressed) const;
     void paintPaintedIndicator(Graphics& graphics, const RECT& face, bool hot) const;
@@ -177,4 +181,5 @@ private:
     ByteArray m_onImage;
     ByteArray m_offImage;
     bool m_pressed = false;
+    std::optional<SystemColours> m_system;
 };

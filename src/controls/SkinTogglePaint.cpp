@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "controls/FocusRing.h"
+#include "controls/SystemFace.h"
 #include "drawing/Bitmap.h"
 #include "drawing/Colour.h"
 #include "drawing/Font.h"
@@ -25,6 +26,10 @@ constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0;
 constexpr COLORREF kDisabledText = 0x808080;
 constexpr int kTextAlpha = 254;
+// The box of the glyph strip: 13 pixels square, one in and two down in its 21 × 16 cell.
+constexpr int kGlyphCellHeight = 16;
+constexpr int kSystemBoxSide = 13;
+constexpr int kSystemMarkInset = 3;
 
 // The tick tinted once: the picture and the accent never change.
 const ByteArray& tintedTick()
@@ -111,6 +116,8 @@ void SkinToggle::render(skin::RedrawReason reason, bool animating, int frame)
         const bool pressed = reason == skin::RedrawReason::Pressed;
         if (m_buttonMode)
             paintFace(graphics, face, hot, pressed);
+        else if (m_system && isGlyphCheckBox())
+            paintSystemCheckBox(graphics, face, hot);
         else if (m_checkBoxStyle == CheckBoxStyle::Round)
             paintRoundIndicator(graphics, face, hot, pressed);
         else
@@ -160,7 +167,32 @@ void SkinToggle::paintFace(Graphics& graphics, const RECT& face, bool hot, bool 
     look.captionOnImage = m_captionOnImage;
     look.checked = value() == 1;
     look.checkedPressed = m_checkedLooksPressed;
+    look.system = m_system ? &*m_system : nullptr;
     paintButtonFace(graphics, look);
+}
+
+void SkinToggle::setSystemColours(const std::optional<SystemColours>& colours, bool present)
+{
+    m_system = colours;
+    if (record())
+        redraw(present ? skin::RedrawReason::Present : skin::RedrawReason::Render);
+}
+
+// The system's own check box: a window-coloured box in a one-pixel outline, the mark in the
+// window's text colour; it does not animate.
+void SkinToggle::paintSystemCheckBox(Graphics& graphics, const RECT& face, bool hot) const
+{
+    clipToFace(graphics, face);
+    const SystemColours& colours = *m_system;
+    const RectF cell = glyphRect(face, kGlyphCellWidth, kGlyphCellHeight);
+    const FaceBox box { static_cast<int>(cell.X) + 1, static_cast<int>(cell.Y) + 2, kSystemBoxSide, kSystemBoxSide };
+    SystemFaceLook look { colours.window, hot ? colours.highlight : colours.windowText, colours.windowText };
+    if (disabled())
+        look = { colours.buttonFace, colours.grayText, colours.grayText };
+    paintSystemFace(graphics, box, look);
+    if (value() == 1)
+        drawCheckMark(graphics, box.x + kSystemMarkInset, box.y + kSystemMarkInset, look.ink);
+    paintGlyphCaption(graphics, face);
 }
 
 void SkinToggle::paintGlyphCheckBox(Graphics& graphics, const RECT& face, bool hot, bool animating, int frame) const
@@ -181,15 +213,17 @@ void SkinToggle::paintGlyphCheckBox(Graphics& graphics, const RECT& face, bool h
 void SkinToggle::paintGlyphCaption(Graphics& graphics, const RECT& face) const
 {
     const FontSpec& textFont = font();
+    const bool glow = textFont.glow && !m_system;
+    const COLORREF colour = !m_system ? textFont.colour : disabled() ? m_system->grayText : m_system->buttonText;
     const StringFormat format = nearCaptionFormat();
-    const RectF layout = glyphCaptionRect(face, textFont.glow);
+    const RectF layout = glyphCaptionRect(face, glow);
     Font captionFont;
     captionFont.Create(textFont.face, textFont.size, textFont.style, flat::UnitPixel);
-    if (textFont.glow) {
-        drawGlowText(graphics, text(), layout, textFont.colour, textFont.glowColour, glowTextStyle(textFont, format));
+    if (glow) {
+        drawGlowText(graphics, text(), layout, colour, textFont.glowColour, glowTextStyle(textFont, format));
     } else {
         SolidBrush ink;
-        if (captionFont && ink.Create(toArgb(textFont.colour, kTextAlpha)))
+        if (captionFont && ink.Create(toArgb(colour, m_system ? 255 : kTextAlpha)))
             graphics.DrawString(text(), captionFont, ink, layout, format);
     }
     if (!m_showFocus || text().empty() || !captionFont || !showsFocusMark())
@@ -199,9 +233,10 @@ void SkinToggle::paintGlyphCaption(Graphics& graphics, const RECT& face) const
     // top: centring it here gives the same box on both.
     RectF measured = graphics.MeasureString(text(), captionFont, layout, format);
     measured.Y = layout.Y + (layout.Height - measured.Height) / 2;
-    if (textFont.glow)
+    if (glow)
         measured.Width += 2;
-    drawFocusRing(graphics, RectF(measured.X, measured.Y - 1, measured.Width, measured.Height + 1));
+    drawFocusRing(graphics, RectF(measured.X, measured.Y - 1, measured.Width, measured.Height + 1),
+        m_system ? toArgb(colour) : kFocusRingArgb);
 }
 
 void SkinToggle::paintRoundIndicator(Graphics& graphics, const RECT& face, bool hot, bool pressed) const

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "element/SkinConstants.h"
+#include "element/SystemColours.h"
 #include "imaging/NineGridImage.h"
 
 // What an element reports to the program. Windows raise all of them; controls the ones
@@ -22,6 +23,9 @@ enum class ElementEvent : int {
     Click = 4,  // controls too
     LeftDoubleClick = 5,
     RightDoubleClick = 6,
+    // The system's colours or one of its settings changed (WM_SYSCOLORCHANGE,
+    // WM_SETTINGCHANGE); value1 is the message, value2 its wParam.
+    DisplayChanged = 7,
     MouseEnter = 8,  // controls too
     MouseLeave = 9,  // controls too
     KeyDown = 10,  // controls too
@@ -68,6 +72,13 @@ public:
     // Rebuilds the element's composed picture for a changed area (client coordinates) and
     // puts it on screen; only windows have one.
     virtual void presentArea(const RECT& area) { (void)area; }
+    // With colours, the element draws in them instead of its skin, gradients and glow, as
+    // in high contrast; nullopt gives its own look back. It renders at once and shows the
+    // result when told. Elements without such a look ignore it.
+    virtual void setSystemColours(const std::optional<SystemColours>& colours, bool present = true)
+    {
+        (void)colours, (void)present;
+    }
     // True swallows the message before the element's own handling.
     virtual bool filterMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     {

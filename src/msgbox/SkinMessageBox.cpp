@@ -20,6 +20,7 @@ int SkinMessageBox::show(const MessageBoxRequest& request, int* checkResult)
     m_result = kNoButton;
     // Kept when the window cannot be made, so the caller's state is not lost.
     m_checkResult = request.checkBoxInitial;
+    m_systemColours = displayColours();
 
     const SIZE box = measureBox();
     const POINT at = placeBox(box);
@@ -33,13 +34,13 @@ int SkinMessageBox::show(const MessageBoxRequest& request, int* checkResult)
     options.width = box.cx;
     options.height = box.cy;
     options.title = request.title;
-    options.backgroundColour = 0xFFFFFF;
+    options.backgroundColour = m_systemColours ? m_systemColours->window : 0xFFFFFF;
     options.opacity = MessageBoxLayout::opacity(request.opacity);
     options.resizable = false;
     options.modal = true;
     options.createdCallback = [this](HWND window) { buildContents(window); };
     options.border = true;
-    options.borderColour = 0x606060;
+    options.borderColour = m_systemColours ? m_systemColours->windowText : 0x606060;
     options.roundedBorder = true;
     options.showEffect = ShowEffect::GrowAndSettle;
     options.hideEffect = HideEffect::PulseAndFade;

@@ -67,6 +67,14 @@ private:
     void buildCheckBox();
     void startCountdown();
 
+    // High contrast: the system's colours while it is on, nullopt while it is off.
+    static std::optional<SystemColours> displayColours();
+    // Gives the panels, the texts, the caption and every control of the window the look of
+    // m_systemColours: the skinned one, or the system's colours.
+    void applyLook();
+    // The window's DisplayChanged handler: a box that has to change its look redraws whole.
+    void onDisplayChanged();
+
     void onButton(int index);
     void onCountdownTick();
     // The window's destroy handler.
@@ -99,6 +107,7 @@ private:
     HWND m_openWindow = nullptr;
     int m_result = kNoButton;
     int m_checkResult = 0;
+    std::optional<SystemColours> m_systemColours;
     std::optional<MessageBoxCountdown> m_countdown;
     ThreadTimer m_countdownTimer;
 

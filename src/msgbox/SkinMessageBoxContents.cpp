@@ -7,7 +7,6 @@
 namespace {
 
 constexpr COLORREF kButtonColour = 0xDDCA22;
-constexpr COLORREF kGradientBlue = 0xB26600;
 constexpr std::uint32_t kButtonSkinSeparator = 0x7F007F;
 
 // The strips are cut once per program and keep only bytes, no GDI+ objects; each box
@@ -46,9 +45,7 @@ void SkinMessageBox::buildContents(HWND window)
 {
     m_openWindow = window;
     CaptionFontChange caption;
-    caption.colour = 0;
     caption.size = 13;
-    caption.glow = true;
     caption.glowColour = 0xFFFFFF;
     m_window.setCaptionFont(caption);
 
@@ -57,6 +54,7 @@ void SkinMessageBox::buildContents(HWND window)
     buildLabel();
     buildButtons();
     buildCheckBox();
+    applyLook();
     startCountdown();
 
     m_window.setEventHandler(ElementEvent::Destroyed, [this](const EventArgs&) {
@@ -65,6 +63,10 @@ void SkinMessageBox::buildContents(HWND window)
     });
     m_window.setEventHandler(ElementEvent::KeyDown, [this](const EventArgs& args) { return onKeyDown(args); });
     m_window.setEventHandler(ElementEvent::KeyUp, [this](const EventArgs& args) { return onKeyUp(args); });
+    m_window.setEventHandler(ElementEvent::DisplayChanged, [this](const EventArgs&) {
+        onDisplayChanged();
+        return 0;
+    });
     // As on the platform's box, the default button has the focus from the start.
     m_window.giveFocus(m_buttons[m_style.defaultButton].id());
     announceOpened();
@@ -80,7 +82,6 @@ void SkinMessageBox::buildPanels()
     body.shape = 0;
     body.borderStyle = 0;
     m_body.create(m_openWindow, body);
-    m_body.setGradient(1, kGradientBlue, 60, 0xFFFFFF, 240);
 
     PanelOptions bar = body;
     bar.x = m_layout.bottomBar.left;
@@ -90,8 +91,6 @@ void SkinMessageBox::buildPanels()
     bar.fillColour = 0xFFFFFF;
     bar.fillAlpha = 200;
     m_bottomBar.create(m_openWindow, bar);
-    // The gradient takes the place of the solid fill.
-    m_bottomBar.setGradient(1, 0xFFFFFF, 200, kGradientBlue, 20);
 }
 
 void SkinMessageBox::buildIcon()
@@ -112,10 +111,8 @@ void SkinMessageBox::buildIcon()
 void SkinMessageBox::buildLabel()
 {
     FontChange font;
-    font.colour = 0;
     font.size = 14.0f;
     font.style = 0;
-    font.glow = true;
     font.glowColour = 0xC0C0C0;
     m_messageLabel.setFont(font);
     LabelOptions label;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "TestSupport.h"
+#include "drawing/Colour.h"
 #include "element/SkinConstants.h"
 #include "imaging/ImageCodec.h"
 #include "imaging/Pictures.h"
@@ -59,6 +60,16 @@ std::string hexPixel(std::uint32_t pixel)
     char text[16];
     std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(pixel));
     return text;
+}
+
+bool opaqueMixOf(std::uint32_t pixel, COLORREF a, COLORREF b, int tolerance)
+{
+    for (int shift : { 0, 8, 16 }) {
+        const auto [low, high] = std::minmax({ channelOf(toArgb(a), shift), channelOf(toArgb(b), shift) });
+        if (channelOf(pixel, shift) < low - tolerance || channelOf(pixel, shift) > high + tolerance)
+            return false;
+    }
+    return channelOf(pixel, 24) == 255;
 }
 
 NineGridImage buttonSkin()

@@ -38,6 +38,9 @@ std::uint32_t straightColour(std::uint32_t pixel);
 // Every channel of two 0xAARRGGBB values within `tolerance`.
 bool pixelNear(std::uint32_t actual, std::uint32_t expected, int tolerance = 3);
 std::string hexPixel(std::uint32_t pixel);
+// An opaque pixel whose every channel lies between those of two 0x00BBGGRR colours (within
+// `tolerance`): one of them, or text anti-aliased from one onto the other.
+bool opaqueMixOf(std::uint32_t pixel, COLORREF a, COLORREF b, int tolerance = 2);
 
 // The message box's button skin: three nine-grid states.
 NineGridImage buttonSkin();
