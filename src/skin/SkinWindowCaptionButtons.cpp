@@ -4,6 +4,7 @@
 
 #include "imaging/ImageCodec.h"
 #include "imaging/SkinPictures.h"
+#include "skin/DisplaySettings.h"
 #include "skin/CaptionButtonSet.h"
 
 // The caption button strip in the window's top-right corner: close, and by the mask
@@ -52,6 +53,8 @@ void SkinWindow::buildCaptionButtons(int mask)
         if (std::wstring_view(button.text) == kCaptionTextMaximise)
             m_caption.maximiseItem = index;
     }
+    if (highContrast())
+        m_captionButtons.setSystemColours(SystemColours::current(), false);
     m_captionButtons.setClickCallback([this](int, int item) { onCaptionButton(item); });
     setSizeLimits(width + 2 * m_frame.width, 30);
 }

@@ -139,6 +139,12 @@ LRESULT SkinWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_ACTIVATE:
         handleActivate(wParam);
         break;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        // High contrast and the colour scheme come and go while the window is open.
+        fireEvent(ElementEvent::DisplayChanged,
+            {reinterpret_cast<std::intptr_t>(window), static_cast<int>(message), static_cast<int>(wParam)});
+        break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
         // Before the handlers, which may take the key.

@@ -58,6 +58,8 @@ TEST(MessageBoxHighContrast, TheSuccessBoxOpensInTheSystemsColours)
         EXPECT_TRUE(channelOf(disc, 16) > 200 && channelOf(disc, 0) < 100) << hexPixel(disc);
         const RECT ringRow { button.left + 3, button.top + 3, button.right - 3, button.top + 4 };
         const auto ring = [&](std::uint32_t pixel) { return pixel == toArgb(c.buttonText); };
+        // The close button's cross is drawn in the button text colour from the start.
+        EXPECT_GT(countPixels(s, controlRects(b, skin::kKindCaptionButtons).at(0), ring), 20);
         EXPECT_EQ(countPixels(s, ringRow, ring), 0);
         pressKey(b.openWindow(), VK_TAB);
         settle();
@@ -69,8 +71,8 @@ TEST(MessageBoxHighContrast, TheSuccessBoxOpensInTheSystemsColours)
     EXPECT_EQ(outcome.result, 0);
 }
 
-// Switching high contrast on in a dark scheme while the box is open (the window's
-// DisplayChanged event) redraws it: message and title in the window's text colour without
+// Switching high contrast on in a dark scheme while the box is open (the system's
+// WM_SYSCOLORCHANGE) redraws it: message and title in the window's text colour without
 // glow, the check box and the close button in the system's colours. Switching back gives
 // every pixel of the skinned box back.
 TEST(MessageBoxHighContrast, SwitchingWhileOpenRedrawsAndSwitchingBackRestoresEveryPixel)
@@ -92,7 +94,7 @@ TEST(MessageBoxHighContrast, SwitchingWhileOpenRedrawsAndSwitchingBackRestoresEv
         const auto switchTo = [&](bool on, const SystemColours& scheme) {
             setScheme(scheme);
             overrideHighContrast(on);
-            b.window().fireEvent(ElementEvent::DisplayChanged, { 0, WM_SYSCOLORCHANGE });
+            SendMessageW(b.openWindow(), WM_SYSCOLORCHANGE, 0, 0);
             settle();
         };
         before = pixels();
