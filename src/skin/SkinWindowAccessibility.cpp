@@ -6,6 +6,7 @@
 #include "controls/SkinButton.h"
 #include "controls/SkinToggle.h"
 #include "element/WindowRegistry.h"
+#include "skin/AccessibilityLibraries.h"
 #include "skin/WindowAccessible.h"
 
 namespace {
@@ -151,9 +152,9 @@ LRESULT SkinWindow::handleGetObject(WPARAM wParam, LPARAM lParam)
     // thread joins a single-threaded apartment at the first request and stays in it.
     static thread_local bool comReady = false;
     if (!comReady)
-        comReady = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+        comReady = SUCCEEDED(joinSingleThreadedApartment());
     IAccessible* accessible = WindowAccessible::create(m_hwnd);
-    const LRESULT result = LresultFromObject(IID_IAccessible, wParam, accessible);
+    const LRESULT result = lresultFromObject(IID_IAccessible, wParam, accessible);
     accessible->Release();
     return result;
 }
