@@ -48,7 +48,7 @@ int SkinMessageBox::show(HWND owner, const std::wstring& message, int style, con
     options.hideEffect = 2;
     options.showInTaskbar = true;
     options.captionButtons = kCaptionClose;
-    options.captionButtonStyle = 0;
+    options.captionButtonStyle = kCaptionButtonStyle;
     // Returns after the modal loop, once the window is gone.
     m_window.createWindow(options);
 

@@ -37,8 +37,9 @@ public:
         int* checkResult = nullptr, int opacity = 250, const std::vector<std::wstring>& buttonTexts = {},
         int countdownSeconds = 0);
 
-    // Loads what every box is drawn with: the button and icon strips and the text font. Boxes
-    // built afterwards skip that work, so a caller that has to wait anyway calls this first.
+    // Loads what every box is drawn with: the button, icon and caption strips and the text
+    // font. Boxes built afterwards skip that work, so a caller that has to wait anyway calls
+    // this first.
     static void prepare();
 
     bool isOpen() const { return m_showing; }
@@ -53,6 +54,8 @@ public:
     const MessageBoxLayout& layout() const { return m_layout; }
 
 private:
+    static constexpr int kCaptionButtonStyle = 0;
+
     static void prepareStrips();
 
     // What show was given; cleared again when the window goes.
