@@ -153,9 +153,8 @@ HRESULT ByteStream::CopyTo(IStream* target, ULARGE_INTEGER count, ULARGE_INTEGER
     return status;
 }
 
-HRESULT ByteStream::Stat(STATSTG* stat, DWORD flags)
+HRESULT ByteStream::Stat(STATSTG* stat, DWORD)
 {
-    (void)flags;
     if (!stat)
         return STG_E_INVALIDPOINTER;
     // A memory stream has no name, whatever the flags ask for.
