@@ -42,10 +42,6 @@ int CaptionButtonBar::create(HWND window, const ImageCodec& strip, const Caption
     setFont(
         { std::wstring(L"宋体"), COLORREF(0), 12.0f, std::nullopt, std::nullopt, COLORREF(0xFFFFFF), std::nullopt });
     m_hoverSize = hostParentSize();
-    // One tool for the whole bar; its text and rectangle follow the hovered item.
-    const RECT nowhere {};
-    if (m_toolTip.create(window))
-        m_toolTip.addTool(newId, std::wstring(), &nowhere);
     return newId;
 }
 

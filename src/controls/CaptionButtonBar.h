@@ -137,7 +137,7 @@ private:
     void copyIntoSurface(const Surface& picture, const RECT& rect);
     void onMouseMove(int x, int y);
     void onMouseLeave();
-    void followWithToolTip(int index);
+    void followWithToolTip(int index, LPARAM mouseAt);
     SIZE hostParentSize() const;
     void resetBar();
 

@@ -61,7 +61,7 @@ void CaptionButtonBar::onMouseMove(int x, int y)
         drawItem(m_shownHotItem, true, true, false, false);
     if (validIndex(m_hotItem)) {
         drawItem(m_hotItem, true, true, true, false);
-        followWithToolTip(m_hotItem);
+        followWithToolTip(m_hotItem, MAKELPARAM(x, y));
     }
     m_shownHotItem = m_hotItem;
 }
@@ -77,14 +77,24 @@ void CaptionButtonBar::onMouseLeave()
     m_shownHotItem = m_hotItem = m_pressedItem = 0;
 }
 
-void CaptionButtonBar::followWithToolTip(int index)
+void CaptionButtonBar::followWithToolTip(int index, LPARAM mouseAt)
 {
+    // One tool for the whole bar, made at the first hover rather than with the bar: a window
+    // then reaches the screen without the common controls.
+    const bool made = !m_toolTip && m_toolTip.create(parentWindow());
+    if (made) {
+        const RECT nowhere {};
+        m_toolTip.addTool(id(), std::wstring(), &nowhere);
+    }
     if (!m_toolTip)
         return;
     RECT rect = itemRect(index);
     OffsetRect(&rect, absoluteX(), absoluteY());
     m_toolTip.setToolText(id(), item(index).toolTipText);
     m_toolTip.setToolRect(id(), rect);
+    // This move came before the tip listened: it starts the tip's wait, as it would have.
+    if (made)
+        m_toolTip.relayMouseMove(mouseAt);
 }
 
 SIZE CaptionButtonBar::hostParentSize() const

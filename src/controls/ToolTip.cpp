@@ -2,7 +2,21 @@
 
 #include <commctrl.h>
 
+#include "core/Runtime.h"
+
 namespace {
+
+// The tooltip class comes with the common controls, which load with the first tip made
+// rather than with the program: a box nobody points at never needs them.
+void initialiseCommonControls()
+{
+    using Function = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    static const bool initialised = [] {
+        const INITCOMMONCONTROLSEX controls { sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES };
+        return bindSystemFunction<Function>(L"comctl32", "InitCommonControlsEx")(&controls) != FALSE;
+    }();
+    (void)initialised;
+}
 
 // A tool is a control of the host, named by its id: the host subclassing shows the tip.
 TOOLINFOW toolInfo(HWND owner, int id, const RECT& rect, const wchar_t* text)
@@ -23,6 +37,7 @@ TOOLINFOW toolInfo(HWND owner, int id, const RECT& rect, const wchar_t* text)
 HWND ToolTip::create(HWND owner, bool balloon)
 {
     destroy();
+    initialiseCommonControls();
     DWORD style = TTS_ALWAYSTIP | (balloon ? TTS_BALLOON : 0);
     // Owned by the host, so the system takes the tip down with it even if this object is
     // never told.
@@ -82,6 +97,18 @@ void ToolTip::setToolText(int id, const std::wstring& text)
         return;
     TOOLINFOW info = toolInfo(m_owner, id, RECT{}, text.c_str());
     SendMessageW(m_window, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void ToolTip::relayMouseMove(LPARAM position)
+{
+    if (!m_window)
+        return;
+    MSG move {};
+    move.hwnd = m_owner;
+    move.message = WM_MOUSEMOVE;
+    move.lParam = position;
+    GetCursorPos(&move.pt);
+    SendMessageW(m_window, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 void ToolTip::setBackColour(COLORREF colour)

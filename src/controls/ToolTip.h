@@ -27,6 +27,8 @@ public:
     int toolCount() const;
     void setToolRect(int id, const RECT& rect);
     void setToolText(int id, const std::wstring& text);
+    // Hands the tip a move of the mouse over the owner it did not see, as the subclassing would.
+    void relayMouseMove(LPARAM position);
     void setBackColour(COLORREF colour);
     void setTextColour(COLORREF colour);
     void setMaxWidth(int width);

@@ -1,7 +1,6 @@
 #include "drawing/Image.h"
 
-#include <objbase.h>
-
+#include "drawing/GuidText.h"
 #include "drawing/PngChunks.h"
 
 using namespace flat;
@@ -11,7 +10,7 @@ namespace {
 bool findEncoder(const std::wstring& format, CLSID& encoder)
 {
     const std::wstring clsidText = Image::GetEncoderClsid(format);
-    return !clsidText.empty() && CLSIDFromString(const_cast<wchar_t*>(clsidText.c_str()), &encoder) == NOERROR;
+    return guidFromText(clsidText.c_str(), encoder);
 }
 
 // Bytes per value of each encoder parameter value type (1..9; 9 is a pointer).
@@ -20,20 +19,6 @@ std::size_t encoderValueSize(ULONG type)
     constexpr std::size_t kSizes[] = { 0, 1, 1, 2, 4, 8, 8, 1, 16, sizeof(void*) };
     return type < sizeof(kSizes) / sizeof(kSizes[0]) ? kSizes[type] : 0;
 }
-}
-
-std::wstring guidText(const GUID& guid)
-{
-    wchar_t text[40] = {};
-    if (StringFromGUID2(guid, text, 40) == 0)
-        return {};
-    return text;
-}
-
-bool guidFromText(const wchar_t* text, GUID& guid)
-{
-    // IIDFromString parses braced text without looking anything up in the registry.
-    return text && text[0] == L'{' && IIDFromString(const_cast<wchar_t*>(text), &guid) == S_OK;
 }
 
 bool Image::Dispose()

@@ -124,7 +124,3 @@ protected:
 private:
     MemStream m_stream;
 };
-
-std::wstring guidText(const GUID& guid);
-// False when the text is not a braced GUID.
-bool guidFromText(const wchar_t* text, GUID& guid);

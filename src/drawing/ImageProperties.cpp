@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "drawing/GuidText.h"
+
 using namespace flat;
 
 int Image::GetFrameCount(const wchar_t* dimension) const

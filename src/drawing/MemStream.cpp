@@ -1,14 +1,24 @@
 #include "drawing/MemStream.h"
 
-#include <cstring>
 #include <utility>
 
-#include "drawing/LiveObjects.h"
+#include "drawing/ByteStream.h"
+
+namespace {
+
+bool streamSize(IStream* stream, std::size_t& size)
+{
+    STATSTG stat {};
+    if (!stream || stream->Stat(&stat, STATFLAG_NONAME) != S_OK || stat.cbSize.QuadPart > 0x7FFFFFFF)
+        return false;
+    size = static_cast<std::size_t>(stat.cbSize.QuadPart);
+    return true;
+}
+
+}  // namespace
 
 MemStream::MemStream(MemStream&& other) noexcept
-    : m_global(std::exchange(other.m_global, nullptr))
-    , m_stream(std::exchange(other.m_stream, nullptr))
-    , m_allocatedHere(std::exchange(other.m_allocatedHere, false))
+    : m_stream(std::exchange(other.m_stream, nullptr))
 {
 }
 
@@ -16,9 +26,7 @@ MemStream& MemStream::operator=(MemStream&& other) noexcept
 {
     if (this != &other) {
         Release();
-        m_global = std::exchange(other.m_global, nullptr);
         m_stream = std::exchange(other.m_stream, nullptr);
-        m_allocatedHere = std::exchange(other.m_allocatedHere, false);
     }
     return *this;
 }
@@ -31,23 +39,7 @@ IStream* MemStream::Create(ByteView data)
 IStream* MemStream::Create(ByteView data, std::size_t size)
 {
     Release();
-    m_global = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-    if (!m_global)
-        return nullptr;
-    noteCreated(NativeKind::GlobalBlock);
-    m_allocatedHere = true;
-    if (CreateStreamOnHGlobal(m_global, FALSE, &m_stream) != S_OK) {
-        m_stream = nullptr;
-        Release();
-        return nullptr;
-    }
-    if (size > 0 && data.size > 0) {
-        void* block = GlobalLock(m_global);
-        if (block) {
-            std::memcpy(block, data.data, data.size < size ? data.size : size);
-            GlobalUnlock(m_global);
-        }
-    }
+    m_stream = ByteStream::create(data, size);
     return m_stream;
 }
 
@@ -55,43 +47,38 @@ void MemStream::Release() noexcept
 {
     if (m_stream)
         m_stream->Release();
-    if (m_global && m_allocatedHere) {
-        GlobalFree(m_global);
-        noteDeleted(NativeKind::GlobalBlock);
-    }
     m_stream = nullptr;
-    m_global = nullptr;
-    m_allocatedHere = false;
 }
 
 std::size_t MemStream::GetSize() const
 {
-    return m_global ? GlobalSize(m_global) : 0;
+    std::size_t size = 0;
+    return streamSize(m_stream, size) ? size : 0;
 }
 
 bool MemStream::Attach(IStream* stream)
 {
     Release();
     m_stream = stream;
-    if (!stream || GetHGlobalFromStream(stream, &m_global) != S_OK)
-        m_global = nullptr;
-    return m_global != nullptr;
+    std::size_t size = 0;
+    return streamSize(stream, size);
 }
 
 ByteArray MemStream::ToBytes() const
 {
-    // The block grows in steps as an encoder writes, so its size overstates the content.
-    STATSTG stat{};
-    if (!m_stream || !m_global || m_stream->Stat(&stat, STATFLAG_NONAME) != S_OK)
+    std::size_t size = 0;
+    ULARGE_INTEGER position {};
+    const LARGE_INTEGER here {}, start {};
+    if (!streamSize(m_stream, size) || m_stream->Seek(here, STREAM_SEEK_CUR, &position) != S_OK
+        || m_stream->Seek(start, STREAM_SEEK_SET, nullptr) != S_OK)
         return {};
-    std::size_t size = static_cast<std::size_t>(stat.cbSize.QuadPart);
-    const std::size_t room = GlobalSize(m_global);
-    if (size > room)
-        size = room;
-    const auto* block = static_cast<const std::uint8_t*>(GlobalLock(m_global));
-    if (!block)
+    ByteArray bytes(size);
+    ULONG read = 0;
+    const HRESULT status = size > 0 ? m_stream->Read(bytes.data(), static_cast<ULONG>(size), &read) : S_OK;
+    LARGE_INTEGER back {};
+    back.QuadPart = static_cast<LONGLONG>(position.QuadPart);
+    m_stream->Seek(back, STREAM_SEEK_SET, nullptr);
+    if (FAILED(status) || read != size)
         return {};
-    ByteArray bytes(block, block + size);
-    GlobalUnlock(m_global);
     return bytes;
 }

@@ -7,8 +7,8 @@
 
 #include "core/Bytes.h"
 
-// A COM stream over a private copy of some bytes in a global memory block, and the way back
-// from a stream to bytes. Owns the block and one reference on the stream; move-only.
+// A COM stream over a private copy of some bytes, and the way back from a stream to bytes.
+// Owns one reference on the stream; move-only.
 class MemStream {
 public:
     MemStream() noexcept = default;
@@ -18,25 +18,22 @@ public:
     MemStream& operator=(const MemStream&) = delete;
     ~MemStream() { Release(); }
 
-    // A stream over a block of `size` bytes (default: the data's length) holding the data;
-    // a larger size leaves the rest zero. Null when the block cannot be had.
+    // A stream of `size` bytes (default: the data's length) holding the data; a larger size
+    // leaves the rest zero. It starts at position 0 and grows when written past its end.
     IStream* Create(ByteView data);
     IStream* Create(ByteView data, std::size_t size);
     void Release() noexcept;
 
+    // The stream's length in bytes; 0 when nothing is held.
     std::size_t GetSize() const;
     IStream* GetStream() const { return m_stream; }
-    HGLOBAL GetHandle() const { return m_global; }
 
-    // Takes over the caller's reference. The block stays the stream's, or its maker's: this
-    // object never frees a block it did not allocate. True when a block was found.
+    // Takes over the caller's reference on any stream. True when the stream tells its length.
     bool Attach(IStream* stream);
 
-    // Exactly the bytes the stream holds, which may be fewer than the block has room for.
+    // Every byte the stream holds, read from its start; its position stays where it was.
     ByteArray ToBytes() const;
 
 private:
-    HGLOBAL m_global = nullptr;
     IStream* m_stream = nullptr;
-    bool m_allocatedHere = false;
 };

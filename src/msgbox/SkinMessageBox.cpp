@@ -46,7 +46,7 @@ int SkinMessageBox::show(const MessageBoxRequest& request, int* checkResult)
     options.hideEffect = HideEffect::PulseAndFade;
     options.showInTaskbar = true;
     options.captionButtons = kCaptionClose;
-    options.captionButtonStyle = CaptionButtonStyle::Standard;
+    options.captionButtonStyle = kCaptionButtonStyle;
     // Returns after the modal loop, once the window is gone.
     m_window.createWindow(options);
 

@@ -36,8 +36,9 @@ public:
     // when given, receives the check box's final value (its initial one without a window).
     int show(const MessageBoxRequest& request, int* checkResult = nullptr);
 
-    // Loads what every box is drawn with: the button and icon strips and the text font. Boxes
-    // built afterwards skip that work, so a caller that has to wait anyway calls this first.
+    // Loads what every box is drawn with: the button, icon and caption strips and the text
+    // font. Boxes built afterwards skip that work, so a caller that has to wait anyway calls
+    // this first.
     static void prepare();
 
     bool isOpen() const { return m_showing; }
@@ -52,6 +53,8 @@ public:
     const MessageBoxLayout& layout() const { return m_layout; }
 
 private:
+    static constexpr CaptionButtonStyle kCaptionButtonStyle = CaptionButtonStyle::Standard;
+
     static void prepareStrips();
 
     // Also stores the check box's width.

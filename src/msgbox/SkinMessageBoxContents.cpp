@@ -39,6 +39,7 @@ void SkinMessageBox::prepareStrips()
     for (int state = 1; state <= 3; ++state)
         buttonStrip().GetFrame(state);
     iconStrip();
+    SkinWindow::prepareCaptionButtons(kCaptionClose, kCaptionButtonStyle);
 }
 
 void SkinMessageBox::buildContents(HWND window)

@@ -1,7 +1,5 @@
 #include "skin/Framework.h"
 
-#include <commctrl.h>
-
 #include "drawing/Gdiplus.h"
 #include "element/FrameworkResources.h"
 #include "element/SkinConstants.h"
@@ -14,11 +12,6 @@ void initialiseFramework()
         return;
     initialised = true;
     startGdiplus();
-    // The tooltip class is only registered once the common controls are initialised.
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof(controls);
-    controls.dwICC = ICC_WIN95_CLASSES;
-    InitCommonControlsEx(&controls);
     loadFrameworkResources();
     registerSkinClass(skin::kShadowClassName, &ShadowWindow::procedure);
 }

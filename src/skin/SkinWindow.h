@@ -52,6 +52,9 @@ public:
 
     // The window object behind a framework window, or null.
     static SkinWindow* fromHandle(HWND window);
+    // Cuts and encodes the caption button frames of a mask and style ahead of the first
+    // window that shows them.
+    static void prepareCaptionButtons(int mask, CaptionButtonStyle style);
 
     HWND handle() const { return m_hwnd; }
     int registryIndex() const { return id(); }

@@ -3,9 +3,11 @@
 #include <oleacc.h>
 
 #include "controls/CaptionButtonBar.h"
+#include "core/Win32Handles.h"
 #include "controls/SkinButton.h"
 #include "controls/SkinToggle.h"
 #include "element/WindowRegistry.h"
+#include "skin/AccessibilityLibraries.h"
 #include "skin/WindowAccessible.h"
 
 namespace {
@@ -151,9 +153,7 @@ LRESULT SkinWindow::handleGetObject(WPARAM wParam, LPARAM lParam)
     // thread joins a single-threaded apartment at the first request and stays in it.
     static thread_local bool comReady = false;
     if (!comReady)
-        comReady = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    IAccessible* accessible = WindowAccessible::create(m_hwnd);
-    const LRESULT result = LresultFromObject(IID_IAccessible, wParam, accessible);
-    accessible->Release();
-    return result;
+        comReady = SUCCEEDED(joinSingleThreadedApartment());
+    const UniqueReference<IAccessible> accessible(WindowAccessible::create(m_hwnd));
+    return lresultFromObject(IID_IAccessible, wParam, accessible.get());
 }

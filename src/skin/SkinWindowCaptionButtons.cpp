@@ -12,17 +12,30 @@
 
 namespace {
 
-ImageCodec captionSprites(CaptionButtonStyle style)
+// Cut once per program and style. Each window's strip is a copy, so frames encoded here
+// come with it already encoded.
+const ImageCodec& captionSprites(CaptionButtonStyle style)
 {
-    ImageCodec strip;
-    if (style == CaptionButtonStyle::Standard)
-        strip.LoadStrip(kCaptionButtons.bytes(), 0x7F007F);
-    else
-        strip.LoadStrip(kCaptionButtonsAlt.bytes());
-    return strip;
+    if (style == CaptionButtonStyle::Standard) {
+        static const ImageCodec strip = cutStrip(kCaptionButtons.bytes(), 0x7F007F);
+        return strip;
+    }
+    static const ImageCodec alternative = cutStrip(kCaptionButtonsAlt.bytes());
+    return alternative;
 }
 
 } // namespace
+
+void SkinWindow::prepareCaptionButtons(int mask, CaptionButtonStyle style)
+{
+    const ImageCodec& strip = captionSprites(style);
+    for (const CaptionButtonLook& button : captionButtonsFor(mask | kCaptionClose, style)) {
+        for (int frame : {button.normalFrame, button.hotFrame, button.pressedFrame})
+            strip.GetFrame(frame);
+        if (button.disabledFrame)
+            strip.GetFrame(*button.disabledFrame);
+    }
+}
 
 void SkinWindow::buildCaptionButtons(int mask)
 {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/AccessibilityLibraries.h"
 #include "skin/AccessibleItem.h"
 #include "skin/SkinWindow.h"
 
@@ -28,7 +29,7 @@ HRESULT giveString(const std::wstring& text, BSTR* out)
     *out = nullptr;
     if (text.empty())
         return S_FALSE;
-    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    *out = allocString(text.data(), static_cast<UINT>(text.size()));
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -36,7 +37,7 @@ HRESULT giveLong(long value, VARIANT* out)
 {
     if (!out)
         return E_POINTER;
-    VariantInit(out);
+    emptyVariant(out);
     out->vt = VT_I4;
     out->lVal = value;
     return S_OK;
@@ -149,7 +150,7 @@ HRESULT WindowAccessible::get_accParent(IDispatch** parent)
     *parent = nullptr;
     if (!SkinWindow::fromHandle(m_window))
         return kGone;
-    return CreateStdAccessibleObject(m_window, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(parent));
+    return createStdAccessibleObject(m_window, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(parent));
 }
 
 HRESULT WindowAccessible::get_accChildCount(long* count)
@@ -253,7 +254,7 @@ HRESULT WindowAccessible::get_accFocus(VARIANT* child)
 {
     if (!child)
         return E_POINTER;
-    VariantInit(child);
+    emptyVariant(child);
     const SkinWindow* window = SkinWindow::fromHandle(m_window);
     if (!window)
         return kGone;
@@ -265,7 +266,7 @@ HRESULT WindowAccessible::get_accSelection(VARIANT* children)
 {
     if (!children)
         return E_POINTER;
-    VariantInit(children);
+    emptyVariant(children);
     return S_FALSE;
 }
 
@@ -310,7 +311,7 @@ HRESULT WindowAccessible::accLocation(long* left, long* top, long* width, long* 
 HRESULT WindowAccessible::accNavigate(long, VARIANT, VARIANT* end)
 {
     if (end)
-        VariantInit(end);
+        emptyVariant(end);
     return E_NOTIMPL;
 }
 
@@ -318,7 +319,7 @@ HRESULT WindowAccessible::accHitTest(long x, long y, VARIANT* child)
 {
     if (!child)
         return E_POINTER;
-    VariantInit(child);
+    emptyVariant(child);
     const SkinWindow* window = SkinWindow::fromHandle(m_window);
     if (!window)
         return kGone;

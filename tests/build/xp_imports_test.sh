@@ -6,6 +6,9 @@ set -uo pipefail
 bin=$1
 allowed="$(dirname "$0")/xp_imports.txt"
 status=0
+# What kxfix needs only for a screen reader or a tooltip it binds by name when first asked:
+# each of these libraries at load time would slow every start.
+late_bound='^(comctl32|ole32|oleacc|oleaut32)\.dll!'
 
 imports_of() {
   local objdump=i686-w64-mingw32-objdump
@@ -23,6 +26,12 @@ for program in kxfix.exe kxagent64.exe kxagent32.exe empty.exe; do
   list=$(imports_of "$path" | sort -u)
   if [ -z "$list" ]; then
     echo "FAILED: no imports read from $program"; status=1; continue
+  fi
+  early=$(echo "$list" | grep -E "$late_bound")
+  if [ "$program" = kxfix.exe ] && [ -n "$early" ]; then
+    echo "FAILED: kxfix.exe loads at start what it should bind when first needed:"
+    echo "$early" | sed 's/^/  /'
+    status=1
   fi
   unknown=$(comm -23 <(echo "$list") <(grep -v '^#' "$allowed" | sort -u))
   if [ -n "$unknown" ]; then

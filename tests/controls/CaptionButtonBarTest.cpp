@@ -240,7 +240,7 @@ TEST_F(CaptionBarWindow, AReleaseReportsTheItemUnderIt)
 
 TEST_F(CaptionBarWindow, HoverFadesPressShowsAtOnceAndTheTipFollows)
 {
-    EXPECT_TRUE(sameRect(toolRect(), RECT {}));
+    EXPECT_FALSE(bar.toolTip());
     hover(centre(2));
     EXPECT_EQ(bar.shownHotItem(), 2);
     EXPECT_EQ(toolText(), L"菜单");
@@ -272,6 +272,18 @@ TEST_F(CaptionBarWindow, HoverFadesPressShowsAtOnceAndTheTipFollows)
     hover({ 20, 80 });
     ASSERT_TRUE(settled());
     EXPECT_EQ(bar.shownHotItem(), 0);
+}
+
+// The tip is made by the first hover, and the move that made it, the only one here, still
+// starts its wait.
+TEST_F(CaptionBarWindow, TheFirstHoverShowsItsTipWithoutAnotherMove)
+{
+    POINT screen = centre(5);
+    ClientToScreen(handle, &screen);
+    SetCursorPos(screen.x, screen.y);
+    ASSERT_TRUE(pumpUntil([&] { return bool(bar.toolTip()); }, 3000));
+    EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(bar.toolTip().window()) != FALSE; }, 3000));
+    EXPECT_EQ(toolText(), L"关闭");
 }
 
 TEST(CaptionBarLeave, AResizedOwnerEndsTheHoverAtOnce)
@@ -364,11 +376,11 @@ TEST(CaptionBarLifetime, NothingNativeOutlivesAWindowWithABar)
         CaptionButtonBar bar;
         ASSERT_GT(bar.create(handle, captionStrip()), 0);
         addWindowButtons(bar);
-        tip = bar.toolTip().window();
-        ASSERT_TRUE(IsWindow(tip));
         // A fade in flight when the window goes.
         SendMessageW(handle, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
         EXPECT_GT(bar.runningTransitions(), 0);
+        tip = bar.toolTip().window();
+        ASSERT_TRUE(IsWindow(tip));
         DestroyWindow(handle);
         EXPECT_FALSE(IsWindow(tip));
         EXPECT_EQ(bar.itemCount(), 0);

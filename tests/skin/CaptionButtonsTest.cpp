@@ -399,6 +399,10 @@ TEST(CaptionButtons, StripComesAndGoesWithItsWindow)
         ASSERT_NE(handle, nullptr);
         EXPECT_GT(window.captionButtons().id(), 0);
         EXPECT_EQ(window.captionButtons().itemCount(), round % 2 ? 5 : 1);
+        // The tip comes with the first hover, and goes with the window as any other.
+        EXPECT_FALSE(window.captionButtons().toolTip());
+        const RECT strip = window.captionButtons().windowRect();
+        SendMessageW(handle, WM_MOUSEMOVE, 0, MAKELPARAM(strip.right - 2, (strip.top + strip.bottom) / 2));
         EXPECT_TRUE(window.captionButtons().toolTip());
         DestroyWindow(handle);
         EXPECT_EQ(window.captionButtons().id(), 0);
