@@ -112,14 +112,18 @@ expect_box_place() {
   else fail "box is $WIDTH x $HEIGHT at ($X, $Y), expected $1 x $2 at ($x, $y)"; fi
 }
 
-# click_box DX DY: a real left click at that point of the box.
+# click_box DX DY: a real left click at that point of the box, once the control there shows
+# it is under the pointer, as a person would wait for it to light up.
 click_box() {
-  local X= Y= WIDTH= HEIGHT=
+  local X= Y= WIDTH= HEIGHT= before
   box_geometry
+  before=$(box_picture)
   xdotool mousemove --sync $((X + $1)) $((Y + $2))
-  sleep 0.3
+  wait_for 5 picture_differs "$before" || fail "nothing lit up under the pointer at $1,$2"
   xdotool click 1
 }
+
+picture_differs() { [ "$(box_picture)" != "$1" ]; }
 
 # confirm_box Return | Escape | alt+F4: focuses the box and presses the keys.
 confirm_box() {
