@@ -111,13 +111,13 @@ int SkinToggle::createSwitch(HWND window, const SwitchOptions& options)
     setFont(white);
     setCursor(CursorKind::Hand);
     m_switchStyle = true;
-    m_onText = options.onText;
-    m_offText = options.offText;
-    m_onColour = options.onColour;
-    m_offColour = options.offColour;
-    m_knobColour = options.knobColour;
-    m_onImage = options.onImage;
-    m_offImage = options.offImage;
+    m_switchLook.onText = options.onText;
+    m_switchLook.offText = options.offText;
+    m_switchLook.onColour = options.onColour;
+    m_switchLook.offColour = options.offColour;
+    m_switchLook.knobColour = options.knobColour;
+    m_switchLook.onImage = options.onImage;
+    m_switchLook.offImage = options.offImage;
     storeValue(0);
     m_switch = switchLayout(width(), height(), false);
     redraw(skin::RedrawReason::Present);
@@ -274,14 +274,8 @@ void SkinToggle::resetToggle()
     m_captionOnImage = false;
     m_toolTipText.clear();
     m_switchStyle = false;
-    m_onText = L"开启";
-    m_offText = L"关闭";
-    m_onColour = 0x00CC00;
-    m_offColour = 0x0000FF;
-    m_knobColour = 0xFFFFFF;
+    m_switchLook = {};
     m_switch = {};
-    m_onImage.clear();
-    m_offImage.clear();
     m_pressed = false;
     m_system.reset();
 }

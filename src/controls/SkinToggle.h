@@ -172,14 +172,18 @@ private:
     ToolTip m_toolTip;
     std::wstring m_toolTipText;
     bool m_switchStyle = false;
-    std::wstring m_onText = L"开启";
-    std::wstring m_offText = L"关闭";
-    COLORREF m_onColour = 0x00CC00;
-    COLORREF m_offColour = 0x0000FF;
-    COLORREF m_knobColour = 0xFFFFFF;
+    // How the switch look draws its two sides and its knob.
+    struct SwitchLook {
+        std::wstring onText = L"开启";
+        std::wstring offText = L"关闭";
+        COLORREF onColour = 0x00CC00;
+        COLORREF offColour = 0x0000FF;
+        COLORREF knobColour = 0xFFFFFF;
+        ByteArray onImage;
+        ByteArray offImage;
+    };
+    SwitchLook m_switchLook;
     SwitchLayout m_switch;
-    ByteArray m_onImage;
-    ByteArray m_offImage;
     bool m_pressed = false;
     std::optional<SystemColours> m_system;
 };

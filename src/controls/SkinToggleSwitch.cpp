@@ -74,8 +74,8 @@ void SkinToggle::paintSwitch(skin::RedrawReason reason)
         graphics.SetSmoothingMode(flat::SmoothingModeAntiAlias);
         Image picture;
         // Only both pictures together replace the painted switch.
-        if (!m_onImage.empty() && !m_offImage.empty()) {
-            if (picture.LoadFromBytes(value() == 1 ? m_onImage : m_offImage))
+        if (!m_switchLook.onImage.empty() && !m_switchLook.offImage.empty()) {
+            if (picture.LoadFromBytes(value() == 1 ? m_switchLook.onImage : m_switchLook.offImage))
                 graphics.DrawImage(picture, 0.0f, 0.0f, static_cast<float>(picture.GetWidth()),
                     static_cast<float>(picture.GetHeight()));
         } else {
@@ -98,7 +98,7 @@ void SkinToggle::paintSwitchTrack(Graphics& graphics) const
     GraphicsPath capsule;
     if (!addCapsule(capsule, left, top, right, bottom))
         return;
-    const COLORREF state = disabled() ? kDisabledTrack : value() == 1 ? m_onColour : m_offColour;
+    const COLORREF state = disabled() ? kDisabledTrack : value() == 1 ? m_switchLook.onColour : m_switchLook.offColour;
     fillPath(graphics, capsule, toArgb(kWhite, 200));
     fillPath(graphics, capsule, toArgb(state, 200));
     LinearGradientBrush shade;
@@ -115,7 +115,7 @@ void SkinToggle::paintSwitchKnob(Graphics& graphics) const
     const RECT& knob = m_switch.knob;
     const bool on = value() == 1;
     const RectF body = knobEllipse(knob, 3);
-    for (const std::uint32_t argb : { toArgb(kWhite, 254), toArgb(m_knobColour, 200) }) {
+    for (const std::uint32_t argb : { toArgb(kWhite, 254), toArgb(m_switchLook.knobColour, 200) }) {
         SolidBrush brush;
         if (brush.Create(argb))
             graphics.FillEllipse(brush, body.X, body.Y, body.Width, body.Height);
@@ -140,7 +140,7 @@ void SkinToggle::paintSwitchKnob(Graphics& graphics) const
 void SkinToggle::paintSwitchCaption(Graphics& graphics) const
 {
     const bool on = value() == 1;
-    const std::wstring& caption = on ? m_onText : m_offText;
+    const std::wstring& caption = on ? m_switchLook.onText : m_switchLook.offText;
     const RectF layout = switchCaptionRect(m_switch, width(), on);
     const FontSpec& textFont = font();
     StringFormat format;
