@@ -111,13 +111,7 @@ int SkinToggle::createSwitch(HWND window, const SwitchOptions& options)
     setFont(white);
     setCursor(CursorKind::Hand);
     m_switchStyle = true;
-    m_switchLook.onText = options.onText;
-    m_switchLook.offText = options.offText;
-    m_switchLook.onColour = options.onColour;
-    m_switchLook.offColour = options.offColour;
-    m_switchLook.knobColour = options.knobColour;
-    m_switchLook.onImage = options.onImage;
-    m_switchLook.offImage = options.offImage;
+    m_switchLook = options;
     storeValue(0);
     m_switch = switchLayout(width(), height(), false);
     redraw(skin::RedrawReason::Present);

@@ -67,13 +67,8 @@ struct CheckBoxOptions {
     CheckBoxStyle style = CheckBoxStyle::Glyph;
 };
 
-// An on/off switch: a coloured capsule track with a round knob, or two pictures.
-struct SwitchOptions {
-    int containerId = 0;
-    int x = 0;
-    int y = 0;
-    int width = 65;
-    int height = 26;
+// How an on/off switch draws its two sides and its knob.
+struct SwitchLook {
     std::wstring onText = L"开启";
     std::wstring offText = L"关闭";
     COLORREF onColour = 0x00CC00;
@@ -82,6 +77,15 @@ struct SwitchOptions {
     // Both given: they replace the painted switch.
     ByteArray onImage;
     ByteArray offImage;
+};
+
+// An on/off switch: a coloured capsule track with a round knob, or two pictures.
+struct SwitchOptions : SwitchLook {
+    int containerId = 0;
+    int x = 0;
+    int y = 0;
+    int width = 65;
+    int height = 26;
 };
 
 // The four pictures of one value: normal, hot, pressed, disabled.
@@ -172,16 +176,6 @@ private:
     ToolTip m_toolTip;
     std::wstring m_toolTipText;
     bool m_switchStyle = false;
-    // How the switch look draws its two sides and its knob.
-    struct SwitchLook {
-        std::wstring onText = L"开启";
-        std::wstring offText = L"关闭";
-        COLORREF onColour = 0x00CC00;
-        COLORREF offColour = 0x0000FF;
-        COLORREF knobColour = 0xFFFFFF;
-        ByteArray onImage;
-        ByteArray offImage;
-    };
     SwitchLook m_switchLook;
     SwitchLayout m_switch;
     bool m_pressed = false;
